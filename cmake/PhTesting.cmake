@@ -1,0 +1,54 @@
+# Test helpers.
+#   ph_add_native_test(name src...)  native GoogleTest program (ASan/UBSan), links ph_core
+#   ph_add_wine_test(name src...)    x86_64 GoogleTest program run under wine64, links ph_core
+# Wine tests share one fresh WINEPREFIX and Xvfb display per ctest run (fixture
+# "wine"); they run one at a time.
+
+if(WIN32)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # gtest's own warnings are not ours.
+  foreach(t gtest gtest_main)
+    target_compile_options(${t} PRIVATE -w)
+  endforeach()
+
+  set(PH_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-env.sh setup ${PH_WINE_DIR})
+    set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+    add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-env.sh cleanup ${PH_WINE_DIR})
+    set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+function(ph_add_native_test name)
+  if(WIN32)
+    return()
+  endif()
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE ph_core GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS native TIMEOUT 300)
+endfunction()
+
+# Extra keyword: ENV var=value... adds environment for the test.
+function(ph_add_wine_test name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(W "" "" "ENV;LIBS" ${ARGN})
+  add_executable(${name} ${W_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ph_core gtest_main ${W_LIBS})
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+      LABELS wine TIMEOUT 600
+      FIXTURES_REQUIRED wine
+      RESOURCE_LOCK wine
+      ENVIRONMENT "PH_WINE_DIR=${PH_WINE_DIR};${W_ENV}")
+  endif()
+endfunction()

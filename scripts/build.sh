@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configure and build: native (logic + unit tests, ASan/UBSan), win64 (tested
+# under wine64) and win32 (the shipped PondelHarbor.scr).
+#   build.sh [native] [win64] [win32]     default: all three
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=${PH_JOBS:-2}
+configs=${*:-native win64 win32}
+for c in $configs; do
+  b="${PH_BUILD_ROOT:-$root/build}/$c"
+  case "$c" in
+    native) tc="" ;;
+    win64) tc="-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-x86_64.cmake" ;;
+    win32) tc="-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake -DPH_TESTS=OFF" ;;
+    *) echo "unknown build: $c" >&2; exit 2 ;;
+  esac
+  if [ ! -f "$b/CMakeCache.txt" ]; then
+    # shellcheck disable=SC2086
+    cmake -S "$root" -B "$b" -G Ninja $tc
+  fi
+  cmake --build "$b" -j "$jobs"
+done

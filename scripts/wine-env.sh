@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Prepare or remove a private Wine environment for test runs.
+#   wine-env.sh setup DIR     fresh WINEPREFIX in DIR/prefix, own Xvfb display,
+#                             GDI renderer for DirectDraw; writes DIR/env
+#   wine-env.sh cleanup DIR   stops wineserver and the Xvfb started by setup
+# Never touches ~/.wine.
+set -eu
+cmd=${1:?setup|cleanup}; dir=${2:?directory}
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+stop_old() {
+  if [ -f "$dir/env" ]; then
+    # shellcheck disable=SC1091
+    . "$dir/env"
+    WINEPREFIX=$WINEPREFIX "$WINESERVER" -k 2>/dev/null || true
+    if [ -n "${PH_XVFB_PID:-}" ]; then kill "$PH_XVFB_PID" 2>/dev/null || true; fi
+    rm -f "$dir/env"
+  fi
+}
+
+case "$cmd" in
+setup)
+  mkdir -p "$dir"
+  stop_old
+  rm -rf "$dir/prefix"
+  mkdir -p "$dir/prefix"
+  # A display of our own, so tests never take over the user's screen.
+  n=${PH_XVFB_DISPLAY:-91}
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  xpid=$!
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  cat >"$dir/env" <<EOT
+export WINEPREFIX="$dir/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=:$n
+PH_XVFB_PID=$xpid
+EOT
+  . "$dir/env"
+  "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || true
+  "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  "$WINESERVER" -w
+  echo "wine prefix ready: $WINEPREFIX on display $DISPLAY"
+  ;;
+cleanup)
+  stop_old
+  ;;
+*)
+  echo "usage: $0 setup|cleanup DIR" >&2; exit 2 ;;
+esac

@@ -1,0 +1,151 @@
+// Error messages and the error log.
+#include "scrn01/store/msglog.h"
+#include "scrn01/store/oscall.h"
+
+#include <cstdio>
+#include <cstring>
+
+char Msg001[MSGTXT] = "SYSTEM001 System File can't close !";
+char Msg002[MSGTXT] = "SYSTEM002 Registry Access Error";
+char Msg003[MSGTXT] = "SYSTEM003 System File can't Delete !";
+char Msg004[MSGTXT] = "SYSTEM004 Registry Read Error!";
+char Msg005[MSGTXT] = "SYSTEM005 Bottan Mark Nothing!";
+char Msg006[MSGTXT] = "SYSTEM006 Fish Mark Nothing!";
+char Msg007[MSGTXT] = "SYSTEM007 Back Color Mark Nothing!";
+char Msg009[MSGTXT] = "SYSTEM009 DeleteObject!";
+char Msg010[MSGTXT] = "SYSTEM010 DeleteDC!";
+char Msg011[MSGTXT] = "SYSTEM011 System File can't Rename!";
+char Msg012[MSGTXT] = "SYSTEM012 System File Not Found!";
+char TITLE[20] = "PondelHarbor";
+char MsgStr[256];
+char DATime[20];
+const char ErrFileName[] = "PondelErr.log";
+char DirName1[512];
+int m_nMsgon = 0;
+
+static char LogPath[256];    // DirName1 + ErrFileName, a buffer of its own
+static char LogFallback[512];
+
+void StrCopyCut(char* dst, int cap, const char* src)
+{
+    if (cap <= 0)
+        return;
+    dst[0] = '\0';
+    StrCatCut(dst, cap, src);
+}
+
+void StrCatCut(char* dst, int cap, const char* src)
+{
+    if (cap <= 0 || !src)
+        return;
+    size_t used = strnlen(dst, (size_t)cap - 1);
+    size_t room = (size_t)cap - 1 - used;
+    size_t n = strnlen(src, room);
+    memcpy(dst + used, src, n);
+    dst[used + n] = '\0';
+}
+
+char* MsgTableText(int n)
+{
+    switch (n) {
+    case 1: return Msg001;
+    case 2: return Msg002;
+    case 3: return Msg003;
+    case 4: return Msg004;
+    case 5: return Msg005;
+    case 6: return Msg006;
+    case 7: return Msg007;
+    case 9: return Msg009;
+    case 10: return Msg010;
+    case 11: return Msg011;
+    case 12: return Msg012;
+    default: return nullptr;
+    }
+}
+
+void MsgSetText(char* dst, int cap, const char* src)
+{
+    StrCopyCut(dst, cap, src);
+}
+
+void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1)
+{
+    if (!msg1)
+        msg1 = "";
+    if (msgno > 0) {
+        char num[3 + 1];
+        // Three digits; a longer number keeps its last three.
+        snprintf(num, sizeof num, "%03d", msgno % 1000);
+        StrCopyCut(MsgStr, sizeof MsgStr, "Error Point");
+        StrCatCut(MsgStr, sizeof MsgStr, num);
+        StrCatCut(MsgStr, sizeof MsgStr, " ");
+        StrCatCut(MsgStr, sizeof MsgStr, msg1);
+    } else {
+        StrCopyCut(MsgStr, sizeof MsgStr, msg1);
+    }
+    if (msg2 && msg2[0]) {
+        StrCatCut(MsgStr, sizeof MsgStr, "( ");
+        StrCatCut(MsgStr, sizeof MsgStr, msg2);
+        StrCatCut(MsgStr, sizeof MsgStr, " )");
+    }
+    MsgOut(tp1);
+}
+
+void MsgOut(int tp1)
+{
+    if (m_nMsgon == 1) {
+        unsigned icon;
+        switch (tp1) {
+        case 1: icon = 0x30; break;   // exclamation
+        case 2: icon = 0x20; break;   // question
+        default: icon = 0x10; break;  // hand
+        }
+        OsMessageBox(MsgStr, TITLE, 0x1000 | icon);  // system modal
+        return;
+    }
+    WriteLog1();
+}
+
+void SetLocalDateTime()
+{
+    char date[15], time[10];
+    if (!OsLocalDate(date, sizeof date))
+        StrCopyCut(date, sizeof date, "0000.00.00");
+    if (!OsLocalTime(time, sizeof time))
+        StrCopyCut(time, sizeof time, "00:00");
+    StrCopyCut(DATime, sizeof DATime, date);
+    StrCatCut(DATime, sizeof DATime, " ");
+    StrCatCut(DATime, sizeof DATime, time);
+}
+
+static void WriteLogFallback()
+{
+    StrCopyCut(LogFallback, sizeof LogFallback, MsgStr);
+    StrCatCut(LogFallback, sizeof LogFallback, ", ");
+    StrCatCut(LogFallback, sizeof LogFallback, "Error Point008 ");
+    StrCatCut(LogFallback, sizeof LogFallback, Msg001);
+    StrCatCut(LogFallback, sizeof LogFallback, "( ");
+    StrCatCut(LogFallback, sizeof LogFallback, LogPath);
+    StrCatCut(LogFallback, sizeof LogFallback, " ) ");
+    StrCatCut(LogFallback, sizeof LogFallback, DATime);
+    OsWriteProfileString("PondelHarbor", "MsgError", LogFallback);
+}
+
+void WriteLog1()
+{
+    SetLocalDateTime();
+    StrCopyCut(LogPath, sizeof LogPath, DirName1);
+    StrCatCut(LogPath, sizeof LogPath, ErrFileName);
+    // A directory too long for the path buffer would name another file: refuse it.
+    bool cut = strlen(DirName1) + strlen(ErrFileName) >= sizeof LogPath;
+    FILE* f = (DirName1[0] && !cut) ? fopen(LogPath, "a") : nullptr;
+    if (!f) {
+        WriteLogFallback();
+        return;
+    }
+    fprintf(f, "%s %s\n", MsgStr, DATime);
+    if (fclose(f) == 0)
+        OsSetFileNormal(LogPath);
+    else
+        WriteLogFallback();
+}

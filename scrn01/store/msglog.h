@@ -1,0 +1,33 @@
+// Error messages and the error log.
+// Every failure is reported through MsgWrt1 with a numbered error point. While
+// the configuration dialog runs (m_nMsgon = 1) the line is shown in a message
+// box; otherwise it is appended to DirName1 + "PondelErr.log", with the profile
+// entry [PondelHarbor] MsgError as fallback.
+#pragma once
+
+enum { MSGTXT = 80 };                 // message table entry, at most 79 characters
+
+extern char Msg001[MSGTXT], Msg002[MSGTXT], Msg003[MSGTXT], Msg004[MSGTXT];
+extern char Msg005[MSGTXT], Msg006[MSGTXT], Msg007[MSGTXT], Msg009[MSGTXT];
+extern char Msg010[MSGTXT], Msg011[MSGTXT], Msg012[MSGTXT];
+extern char TITLE[20];                // caption of every message box
+extern char MsgStr[256];              // the composed line
+extern char DATime[20];               // "yyyy.MM.dd HH:mm" of the last log attempt
+extern const char ErrFileName[];      // "PondelErr.log"
+extern char DirName1[512];            // installation directory, with its trailing separator
+extern int m_nMsgon;                  // 1 while the configuration dialog runs
+
+void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1);
+void MsgOut(int tp1);
+void WriteLog1();
+void SetLocalDateTime();
+
+// Text of message number n (1..12) for replacement by the settings file; null
+// for numbers without a table entry (8).
+char* MsgTableText(int n);
+// Copy src into a table text (or TITLE), cut to the buffer.
+void MsgSetText(char* dst, int cap, const char* src);
+
+// Bounded copy and append: dst always ends in a terminator, text past cap-1 is cut.
+void StrCopyCut(char* dst, int cap, const char* src);
+void StrCatCut(char* dst, int cap, const char* src);

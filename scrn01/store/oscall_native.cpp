@@ -1,0 +1,68 @@
+// Stand-in for the store's operating-system calls in the native build, where
+// the unit tests run. Profile entries and message boxes are kept in memory.
+#include "scrn01/store/oscall.h"
+#include "scrn01/store/oscall_native.h"
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+MsgBoxHookFn MsgBoxHook = nullptr;
+std::map<std::string, std::string> NativeProfile;
+std::string NativeDate, NativeTime;
+
+bool OsLocalDate(char* out, int cap)
+{
+    std::string s = NativeDate;
+    if (s.empty()) {
+        time_t t = time(nullptr);
+        struct tm lt;
+        localtime_r(&t, &lt);
+        char b[16];
+        strftime(b, sizeof b, "%Y.%m.%d", &lt);
+        s = b;
+    }
+    if ((int)s.size() >= cap)
+        return false;
+    snprintf(out, (size_t)cap, "%s", s.c_str());
+    return true;
+}
+
+bool OsLocalTime(char* out, int cap)
+{
+    std::string s = NativeTime;
+    if (s.empty()) {
+        time_t t = time(nullptr);
+        struct tm lt;
+        localtime_r(&t, &lt);
+        char b[16];
+        strftime(b, sizeof b, "%H:%M", &lt);
+        s = b;
+    }
+    if ((int)s.size() >= cap)
+        return false;
+    snprintf(out, (size_t)cap, "%s", s.c_str());
+    return true;
+}
+
+void OsWriteProfileString(const char* section, const char* key, const char* value)
+{
+    NativeProfile[std::string(section) + "/" + key] = value ? value : "";
+}
+
+bool OsSetFileNormal(const char* path)
+{
+    FILE* f = fopen(path, "r");
+    if (!f)
+        return false;
+    fclose(f);
+    return true;
+}
+
+int OsMessageBox(const char* text, const char* caption, unsigned style)
+{
+    if (MsgBoxHook)
+        return MsgBoxHook(text, caption, style);
+    fprintf(stderr, "[%s] %s\n", caption, text);
+    return 1;
+}

@@ -1,0 +1,38 @@
+// Win32 side of the store's operating-system calls.
+#include "scrn01/store/oscall.h"
+
+#include <windows.h>
+
+MsgBoxHookFn MsgBoxHook = nullptr;
+
+bool OsLocalDate(char* out, int cap)
+{
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, &st, "yyyy'.'MM'.'dd'", out, cap) != 0;
+}
+
+bool OsLocalTime(char* out, int cap)
+{
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOTIMEMARKER | TIME_FORCE24HOURFORMAT, &st,
+                          "HH':'mm'", out, cap) != 0;
+}
+
+void OsWriteProfileString(const char* section, const char* key, const char* value)
+{
+    WriteProfileStringA(section, key, value);
+}
+
+bool OsSetFileNormal(const char* path)
+{
+    return SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
+int OsMessageBox(const char* text, const char* caption, unsigned style)
+{
+    if (MsgBoxHook)
+        return MsgBoxHook(text, caption, style);
+    return MessageBoxA(nullptr, text, caption, style);
+}

@@ -1,0 +1,30 @@
+// Random numbers and weighted choice.
+// The random source is the C runtime's generator (state * 214013 + 2531011,
+// result bits 16..30 of the new state, state starting at 1). A weighted list
+// is text of items "value:weight" joined by "$", for example "1:200$2:100".
+#pragma once
+
+enum { RTMAX = 50, RXMAX = 50 };   // item / sub-field buffer size; items RndmX keeps
+
+extern char RTMoji[RTMAX];         // current item of the list scanner
+extern char RTMoji2[RTMAX];        // current sub-field of RTMoji
+
+// One draw 0..32767 from the runtime generator (rand() in the Windows build,
+// the same generator in the native build).
+int RndDraw();
+// Restart the generator at a given state (srand). The program never seeds;
+// tests use it to reproduce a sequence.
+void RndSeed(unsigned seed);
+
+void TMRndm();                          // advance the generator by (time mod 1000) draws
+int Rndm(int su11, int su21);           // uniform integer in su11..su21
+int RndmX(const char* Moji, int sz);    // weighted choice; sz bounds the scan
+
+int Pamsu(const char* Moji, const char* ku, int sz);      // number of items
+void Pam(const char* Moji, int ib1, const char* ku, int sz); // item ib1 (1-based) into RTMoji
+void Pam2(int ib1, const char* ku);     // sub-field ib1 of RTMoji into RTMoji2
+int Pam3();                             // RTMoji2 as a number
+
+// Append "value:weight" to a list of capacity cap, with "$" before it when the
+// list is not empty. An item that does not fit is left out whole.
+void LstAdd(char* list, int cap, int value, int weight);

@@ -1,0 +1,61 @@
+// Settings records: one general record (fish population) and one water record
+// (background colours) per scene set, kept as fixed-width decimal digit strings.
+//
+// General record, 562 characters: PGC(1) PGRnd(1) PGL(2) Fish(3) FGSiz(3) Fidx(2),
+// then 50 fish patterns of 11: kind(2) real(1) quantity(3) size(3) dispersion(2).
+// Water record, 35 characters: ten slots of in-use(1) colour(2), then change
+// type(1), From First(1), change speed(3).
+#pragma once
+
+const int GenByte = 562;     // general record length
+const int WatByte = 35;      // water record length
+const int FTblMax = 50;      // fish patterns per general record
+const int BackMax = 32;      // water colours
+const int SetMax = 50;       // rows of the set store
+const int FPatMax = 55;      // pattern arrays: 0..49 patterns, 50 the guest
+
+extern char m_nGen[SetMax][700];   // general records
+extern char m_nWat[SetMax][100];   // water records
+extern int m_nIdx;                 // current set
+extern int m_nPGMax;               // last loaded set (set count - 1)
+
+// Header of the current set.
+extern int m_nPGC;       // replacement: 0 Any, 1 Lump
+extern int m_nPGRnd;     // 1: scene length varied at random
+extern int m_nPGL;       // scene length, units of 300 ticks
+extern int m_nFish;      // number of fish
+extern int m_nFGSiz;     // basic size, percent
+extern int m_nFidx;      // pattern last shown in the dialog
+
+// Fish patterns of the current set; entry 50 is the guest pattern.
+extern int m_nFno[FPatMax], m_nFrea[FPatMax], m_nFqua[FPatMax], m_nFsiz[FPatMax], m_nFdis[FPatMax];
+
+// Water values.
+extern int m_nBackCF[SetMax][20];  // slot in use, per set (0..9 used)
+extern int m_nBackCC[20];          // colour number of each slot (0..9 used)
+extern int m_nBackC[SetMax];       // current colour slot of each set
+extern char Wcrtb[500];            // weighted list of the slots in use
+extern int m_nBackCK;              // slots in use, at least 1
+extern int m_nBackCX;              // change type: 1 Random, 2 Round, 3 Repeat
+extern int m_nBackCZ;              // From First
+extern int m_nBackCS;              // change speed 1..500
+
+// Default records.
+extern const char m_nGenini1[];    // header and pattern 0 of the default first set
+extern const char m_nGenini2[];    // header and pattern 0 of an empty set
+extern const char m_nGenini3[];    // patterns 1..49, all empty
+extern const char m_nWatini[];     // water default, with its line feed
+
+extern char bf1[20];               // number text scratch
+extern char bfx[700];              // record assembly scratch
+
+int Mid(const char* MMj, int j1, int j2);   // field of width j2 at 1-based column j1
+void Mrj(char* MMj, int j1, int sz);        // right-justify a number text to j1 characters
+
+// m_nIdx back into 0..m_nPGMax (0 when outside); returns it.
+int IdxChk();
+
+void Genwrt();
+void Watwrt();
+void Watset(int af);
+void BackCset();

@@ -1,0 +1,113 @@
+// Composition of error reports and the bounds of their buffers.
+#include "scrn01/store/msglog.h"
+#include "scrn01/store/oscall.h"
+#include "scrn01/store/oscall_native.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string lastBox;
+int RecordBox(const char* text, const char*, unsigned) { lastBox = text; return 1; }
+
+class Report : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_nMsgon = 1;
+        MsgBoxHook = RecordBox;
+        lastBox.clear();
+        NativeProfile.clear();
+        NativeDate = "2006.06.02";
+        NativeTime = "16:56";
+    }
+    void TearDown() override
+    {
+        m_nMsgon = 0;
+        MsgBoxHook = nullptr;
+        DirName1[0] = '\0';
+        NativeDate.clear();
+        NativeTime.clear();
+    }
+};
+
+}  // namespace
+
+TEST_F(Report, PointNumberAndDetail)
+{
+    MsgWrt1(7, Msg011, "", 0);
+    EXPECT_EQ(lastBox, "Error Point007 SYSTEM011 System File can't Rename!");
+    MsgWrt1(1234, "x", "", 0);
+    EXPECT_EQ(lastBox, "Error Point234 x");
+    MsgWrt1(0, "no point", "d", 0);
+    EXPECT_EQ(lastBox, "no point( d )");
+    MsgWrt1(-5, "negative", "", 0);
+    EXPECT_EQ(lastBox, "negative");
+    MsgWrt1(3, Msg012, "C:\\Data\\PondelData.ini", 0);
+    EXPECT_EQ(lastBox, "Error Point003 SYSTEM012 System File Not Found!( C:\\Data\\PondelData.ini )");
+}
+
+TEST_F(Report, LongTextsAreCutToTheirBuffers)
+{
+    std::string detail(1000, 'd');
+    MsgWrt1(5, Msg001, detail.c_str(), 0);
+    EXPECT_EQ(lastBox.size(), 255u);
+    EXPECT_EQ(lastBox.rfind("Error Point005 SYSTEM001", 0), 0u);
+
+    // A replaced message text keeps at most 79 characters.
+    char saved[MSGTXT];
+    StrCopyCut(saved, sizeof saved, Msg004);
+    MsgSetText(MsgTableText(4), MSGTXT, std::string(300, 'm').c_str());
+    EXPECT_EQ(std::string(Msg004), std::string(79, 'm'));
+    MsgSetText(MsgTableText(4), MSGTXT, saved);
+    EXPECT_EQ(MsgTableText(8), nullptr);
+    MsgSetText(TITLE, sizeof TITLE, "A title far longer than nineteen");
+    EXPECT_EQ(std::string(TITLE), "A title far longer ");
+    MsgSetText(TITLE, sizeof TITLE, "PondelHarbor");
+}
+
+TEST_F(Report, LogLineAndFallbackEntry)
+{
+    char tmpl[] = "/tmp/ph-errlog-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    std::string dir = std::string(tmpl) + "/";
+    m_nMsgon = 0;
+    StrCopyCut(DirName1, sizeof DirName1, dir.c_str());
+    MsgWrt1(29, Msg004, "", 0);
+    std::ifstream f(dir + "PondelErr.log");
+    std::string line;
+    std::getline(f, line);
+    EXPECT_EQ(line, "Error Point029 SYSTEM004 Registry Read Error! 2006.06.02 16:56");
+    EXPECT_TRUE(lastBox.empty());
+    remove((dir + "PondelErr.log").c_str());
+    rmdir(tmpl);
+
+    // No directory: the profile keeps the report.
+    DirName1[0] = '\0';
+    MsgWrt1(8, Msg001, "", 0);
+    EXPECT_EQ(NativeProfile["PondelHarbor/MsgError"],
+              "Error Point008 SYSTEM001 System File can't close !, Error Point008 SYSTEM001 System "
+              "File can't close !( PondelErr.log ) 2006.06.02 16:56");
+
+    // A directory too long for the log path is refused, never cut; the entry
+    // is bounded by its own buffer.
+    std::string longDir(400, 'a');
+    StrCopyCut(DirName1, sizeof DirName1, longDir.c_str());
+    MsgWrt1(1, std::string(300, 'x').c_str(), "", 0);
+    std::string e = NativeProfile["PondelHarbor/MsgError"];
+    EXPECT_LE(e.size(), 511u);
+    EXPECT_EQ(e.rfind("Error Point001 xxx", 0), 0u);
+    EXPECT_NE(e.find(", Error Point008 "), std::string::npos);
+
+    // A failing clock gives the fixed fallback texts.
+    DirName1[0] = '\0';
+    NativeDate = std::string(40, '9');
+    NativeTime = std::string(40, '9');
+    MsgWrt1(2, "t", "", 0);
+    EXPECT_EQ(std::string(DATime), "0000.00.00 00:00");
+}

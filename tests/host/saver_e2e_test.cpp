@@ -1,0 +1,351 @@
+// The real .scr as a separate process: run modes, the saver window, closing on
+// input and the Windows 95 family password hooks.
+#include "saver_harness.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+const DWORD kExitRejected = 0xFFFFFFFF;  // ExitProcess(-1)
+
+// Polls until the process exits; fails if any window of it shows up meanwhile.
+void ExpectExitWithoutWindow(const std::string& cmd, bool raw, DWORD expected)
+{
+    SCOPED_TRACE(cmd);
+    Proc p = StartProc(cmd, "", raw);
+    ASSERT_TRUE(p.started);
+    bool sawWindow = false;
+    WaitUntil(
+        [&] {
+            if (CountProcessWindows(p.pi.dwProcessId) > 0)
+                sawWindow = true;
+            return WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        10000);
+    EXPECT_EQ(WaitExit(p, 0), expected);
+    EXPECT_FALSE(sawWindow);
+    EndProc(p);
+}
+
+HWND WaitDialogOf(DWORD pid)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            HWND h = nullptr;
+            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(h, &owner);
+                if (owner == pid && IsWindowVisible(h)) {
+                    found = h;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    return found;
+}
+
+// Starts a configuration run; returns the dialog's owner and cancels it.
+HWND ConfigOwner(const std::string& cmd, bool raw = false)
+{
+    SCOPED_TRACE(cmd);
+    Proc p = StartProc(cmd, "", raw);
+    EXPECT_TRUE(p.started);
+    HWND dlg = WaitDialogOf(p.pi.dwProcessId);
+    EXPECT_NE(dlg, nullptr) << "no configuration dialog";
+    HWND owner = dlg ? GetWindow(dlg, GW_OWNER) : nullptr;
+    if (dlg)
+        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(WaitExit(p, 10000), (DWORD)IDCANCEL);
+    EndProc(p);
+    return owner;
+}
+
+// Starts full-screen saving with the mouse at a known place and waits until
+// the saver window is up and has taken its reference point.
+Proc StartSaver(const std::string& args = "/s")
+{
+    SetCursorPos(500, 400);
+    PumpFor(100);
+    Proc p = StartProc(args);
+    EXPECT_TRUE(p.started);
+    EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000)) << args;
+    PumpFor(400);
+    return p;
+}
+
+bool StillRunning(Proc& p, DWORD settleMs = 600)
+{
+    return WaitExit(p, settleMs) == STILL_ACTIVE && FindSaverWindow() != nullptr;
+}
+
+HWND MakeForegroundTestWindow()
+{
+    HWND h = MakeTestWindow(300, 200);
+    SetForegroundWindow(h);
+    PumpFor(100);
+    return h;
+}
+
+}  // namespace
+
+TEST(RunModes, RejectedSwitchesExitWithMinusOneAndNoWindow)
+{
+    // A number that names no window.
+    unsigned noWindow = 1234;
+    while (IsWindow((HWND)(UINT_PTR)noWindow))
+        noWindow += 2;
+    std::string n = std::to_string(noWindow);
+    for (const char* sw : {"/x", "/1", "\t/s", "/p:1234", "/a", "/a 1234"})
+        ExpectExitWithoutWindow(sw, false, kExitRejected);
+    ExpectExitWithoutWindow("/p " + n, false, kExitRejected);
+    ExpectExitWithoutWindow("/l " + n, false, kExitRejected);
+}
+
+TEST(RunModes, QuotedProgramPathWithBlanksIsSkippedWhole)
+{
+    // An unquoted split at the blank would read "s dir\..." and start saving.
+    char tmp[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    std::string dir = std::string(tmp) + "ph s dir";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    std::string copy = dir + "\\Pondel Harbor.scr";
+    ASSERT_TRUE(CopyFileA(ScrPath().c_str(), copy.c_str(), FALSE));
+    ExpectExitWithoutWindow("\"" + copy + "\" /x", true, kExitRejected);
+    HWND owner = ConfigOwner("\"" + copy + "\"", true);
+    EXPECT_EQ(owner, nullptr);
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(dir.c_str());
+}
+
+TEST(RunModes, ConfigurationDialogOwners)
+{
+    HWND chosen = MakeTestWindow(200, 100);
+    HWND fg = MakeForegroundTestWindow();
+    ASSERT_NE(chosen, fg);
+
+    // No switch: no owner.
+    EXPECT_EQ(ConfigOwner("\"" + ScrPath() + "\"", true), nullptr);
+    EXPECT_EQ(ConfigOwner(""), nullptr);
+    EXPECT_EQ(ConfigOwner(" / - /  -"), nullptr);
+    // An unclosed quote swallows the whole command line.
+    EXPECT_EQ(ConfigOwner("\"" + ScrPath() + " /s", true), nullptr);
+
+    std::string h = std::to_string((unsigned)(UINT_PTR)chosen);
+    EXPECT_EQ(ConfigOwner("/c:" + h), chosen);
+    EXPECT_EQ(ConfigOwner("/C:" + h), chosen);
+    // Without the colon, or with a blank after it, the foreground window owns it.
+    SetForegroundWindow(fg);
+    PumpFor(100);
+    EXPECT_EQ(ConfigOwner("/c " + h), fg);
+    EXPECT_EQ(ConfigOwner("/c: " + h), fg);
+    DestroyWindow(chosen);
+    DestroyWindow(fg);
+}
+
+TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
+{
+    for (const char* sw : {"/s", "-S", "/screensaver", " s"}) {
+        SCOPED_TRACE(sw);
+        Proc p = StartSaver(sw);
+        HWND w = FindSaverWindow();
+        ASSERT_NE(w, nullptr);
+        RECT rc;
+        GetWindowRect(w, &rc);
+        EXPECT_EQ(rc.left, 0);
+        EXPECT_EQ(rc.top, 0);
+        EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN));
+        EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN));
+        EXPECT_TRUE(GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_TRUE(GetWindowLongPtrA(w, GWL_STYLE) & WS_POPUP);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        EXPECT_EQ(pid, p.pi.dwProcessId);
+        // The title cannot be changed.
+        SendMessageA(w, WM_SETTEXT, 0, (LPARAM) "other");
+        EXPECT_EQ(FindSaverWindow(), w);
+        KeyPress('A');
+        EXPECT_EQ(WaitExit(p, 10000), 0u);
+        EndProc(p);
+    }
+}
+
+TEST(FullScreen, MouseMovesBeyondFourPixelsClose)
+{
+    // Distance 4 stays, the fifth pixel closes.
+    Proc p = StartSaver();
+    MouseMoveBy(3, 1);
+    EXPECT_TRUE(StillRunning(p));
+    MouseMoveBy(0, 1);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+
+    // Small moves add up: two moves of 3 close on the second.
+    p = StartSaver();
+    MouseMoveBy(-3, 0);
+    EXPECT_TRUE(StillRunning(p));
+    MouseMoveBy(-3, 0);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+}
+
+TEST(FullScreen, EachMouseButtonCloses)
+{
+    for (int b = 0; b < 3; b++) {
+        SCOPED_TRACE(b);
+        Proc p = StartSaver();
+        MouseClick(b);
+        EXPECT_EQ(WaitExit(p, 10000), 0u);
+        EndProc(p);
+    }
+}
+
+TEST(FullScreen, SecondStartExitsWithoutSecondWindow)
+{
+    Proc first = StartSaver();
+    Proc second = StartProc("/s");
+    EXPECT_EQ(WaitExit(second, 10000), 0u);
+    EXPECT_EQ(CountSaverWindows(), 1);
+    EXPECT_TRUE(StillRunning(first, 100));
+    EndProc(second);
+    KeyPress(VK_SPACE);
+    EXPECT_EQ(WaitExit(first, 10000), 0u);
+    EndProc(first);
+}
+
+TEST(Preview, ChildWindowIgnoresInput)
+{
+    HWND parent = MakeForegroundTestWindow();
+    std::string h = std::to_string((unsigned)(UINT_PTR)parent);
+    for (const char* sw : {"/p ", "/l ", "/p    "}) {
+        SCOPED_TRACE(sw);
+        Proc p = StartProc(sw + h);
+        HWND child = nullptr;
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (child = FindWindowExA(parent, nullptr, "WindowsScreenSaverClass",
+                                                "Preview")) != nullptr; },
+            10000));
+        EXPECT_TRUE(GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD);
+        RECT pc, cc;
+        GetClientRect(parent, &pc);
+        GetClientRect(child, &cc);
+        EXPECT_EQ(cc.right, pc.right);
+        EXPECT_EQ(cc.bottom, pc.bottom);
+        POINT at{5, 5};
+        ClientToScreen(child, &at);
+        SetCursorPos(at.x, at.y);
+        PumpFor(100);
+        MouseMoveBy(30, 20);
+        MouseClick(0);
+        MouseClick(1);
+        KeyPress('A');
+        EXPECT_EQ(WaitExit(p, 800), (DWORD)STILL_ACTIVE);
+        EXPECT_TRUE(IsWindow(child));
+        PostMessageA(child, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitExit(p, 10000), 0u);
+        EndProc(p);
+    }
+    DestroyWindow(parent);
+}
+
+// Windows 95 family: Wine reports Windows 98 to the .scr only.
+class Win95Family : public ::testing::Test {
+protected:
+    static constexpr const char* kTestKey = "Software\\PondelHarborTest";
+    std::string dir, scr;
+
+    void SetUp() override
+    {
+        char tmp[MAX_PATH];
+        GetTempPathA(MAX_PATH, tmp);
+        dir = std::string(tmp) + "ph-win98";
+        CreateDirectoryA(dir.c_str(), nullptr);
+        scr = dir + "\\PondelHarbor.scr";
+        ASSERT_TRUE(CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE));
+        const char* cpl = getenv("PH_PWDCPL");
+        ASSERT_NE(cpl, nullptr);
+        ASSERT_TRUE(CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE));
+        ASSERT_TRUE(RegPutString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr",
+                                 "Version", "win98"));
+        ASSERT_TRUE(RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop",
+                                "ScreenSaveUsePassword", 1));
+        SetAnswer(0, 0);
+        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0);
+    }
+
+    void TearDown() override
+    {
+        RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
+        RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+        RegDropKey(HKEY_CURRENT_USER, kTestKey);
+        DeleteFileA(scr.c_str());
+        DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+        RemoveDirectoryA(dir.c_str());
+    }
+
+    void SetAnswer(DWORD accept, DWORD repost)
+    {
+        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Answer", accept);
+        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Repost", repost);
+    }
+    DWORD Calls() { return RegGetDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0); }
+
+    Proc Start()
+    {
+        SetCursorPos(500, 400);
+        PumpFor(100);
+        Proc p = StartProc("/s", scr);
+        EXPECT_TRUE(p.started);
+        EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
+        PumpFor(400);
+        return p;
+    }
+};
+
+TEST_F(Win95Family, RefusedPasswordKeepsSaverAcceptedClosesIt)
+{
+    Proc p = Start();
+    KeyPress('A');
+    ASSERT_TRUE(WaitUntil([&] { return Calls() == 1; }, 5000));
+    EXPECT_TRUE(StillRunning(p));
+    // A small move after the dialog does not close; the reference was re-taken.
+    MouseMoveBy(2, 1);
+    PumpFor(300);
+    EXPECT_EQ(Calls(), 1u);
+    SetAnswer(1, 0);
+    MouseClick(0);
+    ASSERT_TRUE(WaitUntil([&] { return Calls() == 2; }, 5000));
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+}
+
+TEST_F(Win95Family, CloseWithin200msOfCheckIsIgnored)
+{
+    // The provider posts a close request during its own check: it arrives
+    // right after the check ends and must not ask again.
+    SetAnswer(0, 1);
+    Proc p = Start();
+    KeyPress('A');
+    ASSERT_TRUE(WaitUntil([&] { return Calls() >= 1; }, 5000));
+    PumpFor(500);
+    EXPECT_EQ(Calls(), 1u);
+    EXPECT_TRUE(StillRunning(p, 100));
+    // Later requests are asked again.
+    SetAnswer(1, 0);
+    KeyPress('A');
+    ASSERT_TRUE(WaitUntil([&] { return Calls() == 2; }, 5000));
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+}
+
+TEST_F(Win95Family, PasswordChangeModeRunsAndExitsZero)
+{
+    // MPR.DLL of the system has no PwdChangePasswordA under Wine or it returns
+    // at once: the mode exits with 0 and shows nothing of its own.
+    Proc p = StartProc("/a", scr);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+}

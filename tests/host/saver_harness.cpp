@@ -1,0 +1,237 @@
+#include "saver_harness.h"
+
+#include <cstdlib>
+#include <vector>
+
+std::string WinPath(const char* unixPath)
+{
+    std::string s = "Z:";
+    s += unixPath;
+    for (char& c : s)
+        if (c == '/')
+            c = '\\';
+    return s;
+}
+
+std::string ScrPath()
+{
+    const char* p = getenv("PH_SCR");
+    return p ? WinPath(p) : std::string();
+}
+
+Proc StartProc(const std::string& args, const std::string& exe, bool rawCmdLine)
+{
+    Proc p;
+    std::string path = exe.empty() ? ScrPath() : exe;
+    std::string cmd = rawCmdLine ? args : "\"" + path + "\" " + args;
+    std::vector<char> buf(cmd.begin(), cmd.end());
+    buf.push_back('\0');
+    STARTUPINFOA si;
+    ZeroMemory(&si, sizeof si);
+    si.cb = sizeof si;
+    p.started = CreateProcessA(path.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &si, &p.pi) != 0;
+    return p;
+}
+
+void PumpFor(DWORD ms)
+{
+    DWORD end = GetTickCount() + ms;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        LONG left = (LONG)(end - GetTickCount());
+        if (left <= 0)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, (DWORD)(left < 20 ? left : 20), QS_ALLINPUT);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& pred, DWORD ms)
+{
+    DWORD end = GetTickCount() + ms;
+    for (;;) {
+        if (pred())
+            return true;
+        if ((LONG)(end - GetTickCount()) <= 0)
+            return pred();
+        PumpFor(20);
+    }
+}
+
+DWORD WaitExit(Proc& p, DWORD ms)
+{
+    if (!p.started)
+        return (DWORD)-2;
+    WaitUntil([&] { return WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0; }, ms);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(p.pi.hProcess, &code);
+    return code;
+}
+
+void EndProc(Proc& p)
+{
+    if (!p.started)
+        return;
+    if (WaitForSingleObject(p.pi.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(p.pi.hProcess, 99);
+        WaitForSingleObject(p.pi.hProcess, 5000);
+    }
+    CloseHandle(p.pi.hThread);
+    CloseHandle(p.pi.hProcess);
+    p.started = false;
+}
+
+struct CountArg {
+    DWORD pid;
+    int n;
+};
+
+static BOOL CALLBACK CountProc(HWND h, LPARAM lp)
+{
+    CountArg* a = (CountArg*)lp;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == a->pid) {
+        char cls[64];
+        GetClassNameA(h, cls, sizeof cls);
+        // Wine's per-process helper windows are not the program's.
+        if (lstrcmpA(cls, "IME") != 0 && lstrcmpA(cls, "__wine_clipboard_manager") != 0)
+            a->n++;
+    }
+    return TRUE;
+}
+
+int CountProcessWindows(DWORD pid)
+{
+    CountArg a{pid, 0};
+    EnumWindows(CountProc, (LPARAM)&a);
+    return a.n;
+}
+
+HWND FindSaverWindow()
+{
+    return FindWindowA("WindowsScreenSaverClass", "Screen Saver");
+}
+
+static BOOL CALLBACK CountSaverProc(HWND h, LPARAM lp)
+{
+    char cls[64];
+    GetClassNameA(h, cls, sizeof cls);
+    if (lstrcmpA(cls, "WindowsScreenSaverClass") == 0)
+        ++*(int*)lp;
+    return TRUE;
+}
+
+int CountSaverWindows()
+{
+    int n = 0;
+    EnumWindows(CountSaverProc, (LPARAM)&n);
+    return n;
+}
+
+void MouseMoveBy(int dx, int dy)
+{
+    INPUT in;
+    ZeroMemory(&in, sizeof in);
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+}
+
+void MouseClick(int button)
+{
+    static const DWORD down[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN};
+    static const DWORD up[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_MIDDLEUP};
+    INPUT in[2];
+    ZeroMemory(in, sizeof in);
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = down[button];
+    in[1].mi.dwFlags = up[button];
+    SendInput(2, in, sizeof in[0]);
+}
+
+void KeyPress(WORD vk)
+{
+    INPUT in[2];
+    ZeroMemory(in, sizeof in);
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof in[0]);
+}
+
+static LRESULT CALLBACK TestWndProc(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    return DefWindowProcA(h, m, w, l);
+}
+
+HWND MakeTestWindow(int w, int h)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA c;
+        ZeroMemory(&c, sizeof c);
+        c.lpfnWndProc = TestWndProc;
+        c.hInstance = GetModuleHandleA(nullptr);
+        c.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        c.lpszClassName = "PhTestWindow";
+        RegisterClassA(&c);
+        registered = true;
+    }
+    HWND hw = CreateWindowExA(0, "PhTestWindow", "test owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
+                              10, w, h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    PumpFor(50);
+    return hw;
+}
+
+bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value)
+{
+    HKEY k;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr))
+        return false;
+    bool ok = RegSetValueExA(k, name, 0, REG_DWORD, (const BYTE*)&value, sizeof value) == 0;
+    RegCloseKey(k);
+    return ok;
+}
+
+bool RegPutString(HKEY root, const char* path, const char* name, const char* value)
+{
+    HKEY k;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr))
+        return false;
+    bool ok = RegSetValueExA(k, name, 0, REG_SZ, (const BYTE*)value, lstrlenA(value) + 1) == 0;
+    RegCloseKey(k);
+    return ok;
+}
+
+DWORD RegGetDword(HKEY root, const char* path, const char* name, DWORD dflt)
+{
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k))
+        return dflt;
+    DWORD v = dflt, size = sizeof v, type = 0;
+    if (RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)&v, &size) || type != REG_DWORD)
+        v = dflt;
+    RegCloseKey(k);
+    return v;
+}
+
+void RegDropValue(HKEY root, const char* path, const char* name)
+{
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS, &k))
+        return;
+    RegDeleteValueA(k, name);
+    RegCloseKey(k);
+}
+
+void RegDropKey(HKEY root, const char* path)
+{
+    RegDeleteKeyA(root, path);
+}

@@ -1,0 +1,49 @@
+// Helpers for end-to-end tests that run the real .scr as a separate process
+// under Wine and drive it with real input.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+
+// Windows path of a Unix path (Wine maps / to Z:\).
+std::string WinPath(const char* unixPath);
+// The .scr under test, from the environment variable PH_SCR.
+std::string ScrPath();
+
+struct Proc {
+    PROCESS_INFORMATION pi{};
+    bool started = false;
+};
+
+// Starts exe (default: the .scr) with the given argument text. The command
+// line is the quoted program path, a blank and args, unless rawCmdLine is set.
+Proc StartProc(const std::string& args, const std::string& exe = "", bool rawCmdLine = false);
+// Waits up to ms (pumping this thread's messages); the exit code, or STILL_ACTIVE.
+DWORD WaitExit(Proc& p, DWORD ms);
+// Terminates a process still running and closes its handles.
+void EndProc(Proc& p);
+
+// Pumps this thread's messages for ms milliseconds.
+void PumpFor(DWORD ms);
+// Polls (pumping) until pred holds or ms pass; returns the last value.
+bool WaitUntil(const std::function<bool()>& pred, DWORD ms);
+
+// Top-level windows of a process (visible or not).
+int CountProcessWindows(DWORD pid);
+HWND FindSaverWindow();   // "WindowsScreenSaverClass" / "Screen Saver"
+int CountSaverWindows();
+
+// Real input through SendInput.
+void MouseMoveBy(int dx, int dy);
+void MouseClick(int button);  // 0 left, 1 right, 2 middle
+void KeyPress(WORD vk);
+
+// A top-level test window of this process, pumped by PumpFor/WaitExit.
+HWND MakeTestWindow(int w, int h);
+
+// Registry helpers for test settings; each returns success.
+bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value);
+bool RegPutString(HKEY root, const char* path, const char* name, const char* value);
+DWORD RegGetDword(HKEY root, const char* path, const char* name, DWORD dflt);
+void RegDropValue(HKEY root, const char* path, const char* name);
+void RegDropKey(HKEY root, const char* path);

@@ -19,3 +19,17 @@ bool OsSetFileNormal(const char* path);
 int OsMessageBox(const char* text, const char* caption, unsigned style);
 typedef int (*MsgBoxHookFn)(const char* text, const char* caption, unsigned style);
 extern MsgBoxHookFn MsgBoxHook;
+
+// --- Data files ---
+#include <cstdio>
+
+// Logged-on user name into out (cap characters with the terminator). False
+// when the system gives none or it does not fit.
+bool OsUserName(char* out, int cap);
+// True when a file (or folder) exists at path.
+bool OsFileExists(const char* path);
+// Move from over to in one step, replacing an existing to, written through to
+// the disk. False on failure (for example when to is read-only).
+bool OsReplaceFile(const char* from, const char* to);
+// Flush a stream and commit its data to the disk. False on failure.
+bool OsCommitFile(FILE* fp);

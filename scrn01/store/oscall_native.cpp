@@ -66,3 +66,38 @@ int OsMessageBox(const char* text, const char* caption, unsigned style)
     fprintf(stderr, "[%s] %s\n", caption, text);
     return 1;
 }
+
+// --- Data files ---
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::string NativeUserName;
+
+bool OsUserName(char* out, int cap)
+{
+    if (NativeUserName.empty() || (int)NativeUserName.size() >= cap)
+        return false;
+    snprintf(out, (size_t)cap, "%s", NativeUserName.c_str());
+    return true;
+}
+
+bool OsFileExists(const char* path)
+{
+    struct stat st;
+    return stat(path, &st) == 0;
+}
+
+// Like the Windows call: an existing target without write permission (the
+// read-only attribute) is not replaced.
+bool OsReplaceFile(const char* from, const char* to)
+{
+    struct stat st;
+    if (stat(to, &st) == 0 && (st.st_mode & S_IWUSR) == 0)
+        return false;
+    return rename(from, to) == 0;
+}
+
+bool OsCommitFile(FILE* fp)
+{
+    return fflush(fp) == 0 && fsync(fileno(fp)) == 0;
+}

@@ -5,3 +5,6 @@
 
 extern std::map<std::string, std::string> NativeProfile;  // "section/key" -> value
 extern std::string NativeDate, NativeTime;                // fixed clock when not empty
+
+// User name the stand-in reports; empty: the system gives none.
+extern std::string NativeUserName;

@@ -36,3 +36,27 @@ int OsMessageBox(const char* text, const char* caption, unsigned style)
         return MsgBoxHook(text, caption, style);
     return MessageBoxA(nullptr, text, caption, style);
 }
+
+// --- Data files ---
+#include <io.h>
+
+bool OsUserName(char* out, int cap)
+{
+    DWORD size = (DWORD)cap;
+    return cap > 0 && GetUserNameA(out, &size) != 0 && out[0] != '\0';
+}
+
+bool OsFileExists(const char* path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool OsReplaceFile(const char* from, const char* to)
+{
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool OsCommitFile(FILE* fp)
+{
+    return fflush(fp) == 0 && _commit(_fileno(fp)) == 0;
+}

@@ -88,6 +88,13 @@ TEST(Program, FishAreaTest)
     SetHead(0, 0, 0, 1, 11, 100);
     SetPat(0, 0, 1, 0, 7, 200);
     EXPECT_EQ(Pgachka(0), 1);         // 36464 * 11
+    SetHead(0, 0, 0, 1, 20, 100);
+    SetPat(0, 0, 1, 0, 1, 150);       // 9116 * 2.25 = 20511, times 20 = 410220
+    EXPECT_EQ(Pgachka(0), 1);
+    SetHead(0, 0, 0, 1, 19, 100);     // 389709
+    EXPECT_EQ(Pgachka(0), 0);
+    SetHead(0, 0, 0, 1, 11, 100);
+    SetPat(0, 0, 1, 0, 7, 200);
     m_nFGSif = 1;                     // Direct Size: every fish 9116
     EXPECT_EQ(Pgachka(0), 0);
     m_nFGSif = 0;

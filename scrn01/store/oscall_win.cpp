@@ -53,6 +53,12 @@ bool OsFileExists(const char* path)
 
 bool OsReplaceFile(const char* from, const char* to)
 {
+    // A read-only target is never replaced (not every system refuses it by itself).
+    DWORD a = GetFileAttributesA(to);
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

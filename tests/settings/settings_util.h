@@ -3,7 +3,9 @@
 #include "scrn01/display/fishdata.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/program.h"
+#include "scrn01/settings/random.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/scenestart.h"
 #include "scrn01/store/regstore.h"
 
 #include <cstdio>
@@ -17,12 +19,6 @@ inline void PutField(char* row, int col, int w, int v)
     memcpy(row + col - 1, b, (size_t)w);
 }
 
-inline void LoadEmptySet(int i)
-{
-    snprintf(m_nGen[i], sizeof m_nGen[i], "%s%s\n", m_nGenini2, m_nGenini3);
-    snprintf(m_nWat[i], sizeof m_nWat[i], "%s", m_nWatini);
-}
-
 inline void SetHead(int i, int pgc, int rnd, int pgl, int fish, int basic)
 {
     PutField(m_nGen[i], 1, 1, pgc);
@@ -32,14 +28,13 @@ inline void SetHead(int i, int pgc, int rnd, int pgl, int fish, int basic)
     PutField(m_nGen[i], 8, 3, basic);
 }
 
-inline void SetPat(int i, int p, int kind, int rea, int qua, int siz = 100, int dis = 0)
+inline void SetPat(int i, int p, int kind, int rea, int qua, int siz = 100)
 {
     int c = 13 + 11 * p;
     PutField(m_nGen[i], c, 2, kind);
     PutField(m_nGen[i], c + 2, 1, rea);
     PutField(m_nGen[i], c + 3, 3, qua);
     PutField(m_nGen[i], c + 6, 3, siz);
-    PutField(m_nGen[i], c + 9, 2, dis);
 }
 
 inline void OwnOnly(int kind)
@@ -52,35 +47,18 @@ inline void OwnOnly(int kind)
 inline void ResetState(int sets)
 {
     m_nPGMax = sets - 1;
-    for (int i = 0; i < SetMax; i++)
-        LoadEmptySet(i);
-    m_nIdx = 0;
+    for (int i = 0; i < SetMax; i++) {
+        snprintf(m_nGen[i], sizeof m_nGen[i], "%s%s\n", m_nGenini2, m_nGenini3);
+        snprintf(m_nWat[i], sizeof m_nWat[i], "%s", m_nWatini);
+        m_nPga[i] = m_nPg[i] = 0;
+    }
     OwnOnly(1);
-    for (int i = 0; i < 50; i++) {
-        m_nPga[i] = 0;
-        m_nPg[i] = 0;
-    }
-    for (int j = 0; j < FishSlotMax; j++)
-        ffshu[j] = 0;
-    for (int p = 0; p < FPatMax; p++) {
-        m_nFnh[p] = 0;
-        m_nFno[p] = m_nFrea[p] = m_nFqua[p] = m_nFsiz[p] = m_nFdis[p] = 0;
-    }
-    INF01 = 0;
-    addfigf = 0;
-    m_nPGC = 0;
+    memset(ffshu, 0, sizeof ffshu);
+    memset(m_nFnh, 0, sizeof m_nFnh);
+    m_nIdx = m_nIdxBk = m_nPGC = m_nFGSif = m_nPgon = m_nPGFL = 0;
+    m_nPGidx = m_nPgtr = m_nPGcnt = m_nPGf = wtchgf = m_nFTSflg = INF01 = addfigf = 0;
     m_nSHf = 1;
-    m_nFGSif = 0;
-    m_nPgon = 0;
     m_nPGType = 1;
-    m_nPGFL = 0;
-    m_nPGidx = 0;
-    m_nPgtr = 0;
-    m_nPGcnt = 0;
-    m_nPGf = 0;
-    m_nIdxBk = 0;
-    wtchgf = 0;
-    m_nFTSflg = 0;
 }
 
 // Independent model of the runtime generator, for predicting draws.

@@ -42,6 +42,9 @@ EOT
   "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || true
   "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  # No just-in-time debugger, as on a plain Windows: a crash ends the process
+  # at once instead of starting winedbg.
+  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ph-no-debugger /f >/dev/null
   "$WINESERVER" -w
   echo "wine prefix ready: $WINEPREFIX on display $DISPLAY"
   ;;

@@ -51,8 +51,13 @@ int DoChangePw(LPCSTR text)
 // with the guard's exit code (as WinMainN's return would).
 enum { GuardExitCode = 0x4B1D };
 
+static LPTOP_LEVEL_EXCEPTION_FILTER PrevFilter;
+
 static LONG WINAPI GuardFilter(EXCEPTION_POINTERS* ep)
 {
+    // UnhandledExceptionFilter calls the top-level filter itself: hand it the
+    // previous one so that it does not come back here.
+    SetUnhandledExceptionFilter(PrevFilter);
     LONG r = UnhandledExceptionFilter(ep);
     if (r == EXCEPTION_EXECUTE_HANDLER) {
         HogMachine(FALSE);
@@ -95,8 +100,8 @@ int WinMainN(HINSTANCE hInst, HINSTANCE hPrev, LPSTR cmd, int nCmdShow)
     vi.dwOSVersionInfoSize = sizeof vi;  // 148
     fOnWin95 = GetVersionExA(&vi) && vi.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 
-    LPTOP_LEVEL_EXCEPTION_FILTER old = SetUnhandledExceptionFilter(GuardFilter);
+    PrevFilter = SetUnhandledExceptionFilter(GuardFilter);
     int r = Dispatch(cmd);
-    SetUnhandledExceptionFilter(old);
+    SetUnhandledExceptionFilter(PrevFilter);
     return r;
 }

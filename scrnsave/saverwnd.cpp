@@ -2,6 +2,7 @@
 #include "scrnsave/scrnsave.h"
 
 #include <imm.h>
+#include <cstdlib>
 
 HWND hMainWindow;
 BOOL fChildPreview;

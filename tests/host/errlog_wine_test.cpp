@@ -96,7 +96,7 @@ TEST_F(ErrorLog, SaverModeAppendsLinesWithLocalTime)
     EXPECT_EQ(ProfileEntry(), "");
 }
 
-TEST_F(ErrorLog, ReadOnlyHiddenLogIsAppendedAndMadeNormal)
+TEST_F(ErrorLog, HiddenLogIsAppendedAndMadeNormal)
 {
     StrCopyCut(DirName1, sizeof DirName1, dir.c_str());
     MsgWrt1(1, Msg001, "", 0);
@@ -104,7 +104,9 @@ TEST_F(ErrorLog, ReadOnlyHiddenLogIsAppendedAndMadeNormal)
     SetFileAttributesA(log.c_str(), FILE_ATTRIBUTE_HIDDEN);
     MsgWrt1(2, Msg001, "", 0);
     EXPECT_EQ(LogLines().size(), 2u);
-    EXPECT_EQ(GetFileAttributesA(log.c_str()), (DWORD)FILE_ATTRIBUTE_NORMAL);
+    DWORD attrs = GetFileAttributesA(log.c_str());
+    ASSERT_NE(attrs, INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(attrs & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY), 0u);
 }
 
 TEST_F(ErrorLog, ProfileEntryWhenNoDirectoryOrUnwritable)

@@ -99,7 +99,9 @@ TEST(RunModes, RejectedSwitchesExitWithMinusOneAndNoWindow)
     while (IsWindow((HWND)(UINT_PTR)noWindow))
         noWindow += 2;
     std::string n = std::to_string(noWindow);
-    for (const char* sw : {"/x", "/1", "\t/s", "/p:1234", "/a", "/a 1234"})
+    // A tab right after the program name is skipped with it; after a separator
+    // it is no switch.
+    for (const char* sw : {"/x", "/1", "- \t/s", "/\ts", "/p:1234", "/a", "/a 1234"})
         ExpectExitWithoutWindow(sw, false, kExitRejected);
     ExpectExitWithoutWindow("/p " + n, false, kExitRejected);
     ExpectExitWithoutWindow("/l " + n, false, kExitRejected);

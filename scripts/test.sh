@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" native win64 win32
 status=0
 ctest --test-dir "$root/build/native" --output-on-failure -j 2 || status=1
+"$root/scripts/fuzz.sh" "${PH_FUZZ_SECONDS:-5}" || status=1
 ctest --test-dir "$root/build/win64" --output-on-failure || status=1
 if [ "$status" = 0 ]; then echo "all tests passed"; fi
 exit $status

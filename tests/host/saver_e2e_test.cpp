@@ -343,6 +343,31 @@ TEST_F(Win95Family, CloseWithin200msOfCheckIsIgnored)
     EndProc(p);
 }
 
+TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
+{
+    SetAnswer(0, 0);
+    // A setting longer than four bytes counts as unset.
+    HKEY k;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &k), 0);
+    const BYTE eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
+    RegSetValueExA(k, "ScreenSaveUsePassword", 0, REG_BINARY, eight, sizeof eight);
+    RegCloseKey(k);
+    Proc p = Start();
+    KeyPress('A');
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    EXPECT_EQ(Calls(), 0u);
+
+    // The NT family never loads the provider.
+    RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
+    RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
+    p = Start();
+    KeyPress('A');
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    EXPECT_EQ(Calls(), 0u);
+}
+
 TEST_F(Win95Family, PasswordChangeModeRunsAndExitsZero)
 {
     // MPR.DLL of the system has no PwdChangePasswordA under Wine or it returns

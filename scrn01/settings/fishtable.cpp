@@ -63,13 +63,14 @@ static int KindWeight(int k)
     return FishMax2S;
 }
 
-// Unowned kinds 1..last into list; returns their number.
+// Unowned kinds 1..last (flag 0) into list; returns their number.
+// A flag other than 0 or 1 marks a kind neither owned nor offered.
 static int Unowned(char* list, int cap, int last)
 {
     int n = 0;
     list[0] = '\0';
     for (int k = 1; k <= last; k++) {
-        if (m_nFss[k - 1] != 1) {
+        if (m_nFss[k - 1] == 0) {
             LstAdd(list, cap, k, KindWeight(k));
             n++;
         }
@@ -90,7 +91,7 @@ void FGTSet()
 bool GuestCheck()
 {
     for (int k = 0; k < FishMax; k++)
-        if (m_nFss[k] != 1)
+        if (m_nFss[k] == 0)
             return true;
     return false;
 }

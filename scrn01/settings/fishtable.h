@@ -33,4 +33,4 @@ void FTSet();
 void FTSSet();
 void FTTSet();
 void FGTSet();
-bool GuestCheck();           // true while some kind is not owned
+bool GuestCheck();           // true while some kind is not owned (flag 0)

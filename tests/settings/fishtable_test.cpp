@@ -64,6 +64,8 @@ TEST(FishTables, RarityLists)
 
     for (int k = 0; k < FishMax; k++)
         m_nFss[k] = 1;
+    m_nFss[3] = 2;                       // odd registry digit: neither owned nor offered
+    m_nFss[33] = 7;
     FTTSet();
     FGTSet();
     EXPECT_STREQ(Fisx1, "");

@@ -311,6 +311,8 @@ int DataWrite()
     if (!work) {
         if (old && fclose(old) != 0)
             MsgWrt1(8, Msg001, WFileName1, 0);
+        // The edits are not saved: say so, as for a work file that cannot be closed.
+        MsgWrt1(5, Msg001, WFileName3[0] ? WFileName3 : FileName3, 0);
         return 1;
     }
 

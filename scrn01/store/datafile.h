@@ -25,7 +25,8 @@ void FileRead1();
 // af 0 at saver start (also picks the first set of the program), 1 in the dialog.
 void DataRead(int af);
 // Saves every loaded set and the program. Returns 0 when saved, else the
-// failed step: 1 no work file, or the error point reported (4..8).
+// failed step: 1 no work file (reported at point 5), or the error point
+// reported (5..7).
 int DataWrite();
 
 // Line-level parts of the readers and the writer, on open streams.

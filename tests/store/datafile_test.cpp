@@ -393,7 +393,7 @@ TEST_F(DataFileTest, UnreadPerUserFileIsNeverOverwritten)
     EXPECT_EQ(ReadFileText(user), other);
 }
 
-TEST_F(DataFileTest, WorkFileThatCannotBeCreatedDropsTheSave)
+TEST_F(DataFileTest, WorkFileThatCannotBeCreatedKeepsTheFileAndIsReported)
 {
     std::string orig = SetLine(1, Gen('1'), Wat('1'));
     WriteFileText(user, orig);
@@ -402,7 +402,9 @@ TEST_F(DataFileTest, WorkFileThatCannotBeCreatedDropsTheSave)
     std::strncpy(m_nGen[0], Gen('2').c_str(), GenByte);
     EXPECT_EQ(DataWrite(), 1);
     EXPECT_EQ(ReadFileText(user), orig);
-    EXPECT_TRUE(Reports.empty());
+    ASSERT_EQ(Reports.size(), 1u);
+    EXPECT_EQ(Reports[0], "Error Point005 SYSTEM001 System File can't close !( " + work + " )");
+    EXPECT_EQ(GenRow(0), Gen('2'));   // the edit stays in memory
 }
 
 // A written data file read back gives the same sets and program.

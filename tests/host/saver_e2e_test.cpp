@@ -148,13 +148,28 @@ TEST(RunModes, ConfigurationDialogOwners)
     DestroyWindow(fg);
 }
 
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC dc = GetDC(nullptr);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(nullptr, dc);
+    return c;
+}
+
 TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
 {
+    // A white window underneath shows whether the saver covers it.
+    HWND under = MakeTestWindow(300, 200);
+    PumpFor(200);
+    ASSERT_EQ(ScreenPixel(150, 120), RGB(255, 255, 255));
     for (const char* sw : {"/s", "-S", "/screensaver", " s"}) {
         SCOPED_TRACE(sw);
         Proc p = StartSaver(sw);
         HWND w = FindSaverWindow();
         ASSERT_NE(w, nullptr);
+        EXPECT_EQ(ScreenPixel(150, 120), RGB(0, 0, 0));
+        EXPECT_EQ(ScreenPixel(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1),
+                  RGB(0, 0, 0));
         RECT rc;
         GetWindowRect(w, &rc);
         EXPECT_EQ(rc.left, 0);
@@ -173,6 +188,7 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
         EXPECT_EQ(WaitExit(p, 10000), 0u);
         EndProc(p);
     }
+    DestroyWindow(under);
 }
 
 TEST(FullScreen, MouseMovesBeyondFourPixelsClose)

@@ -1247,7 +1247,7 @@ class FishModel {
 
   void drawWen(Drawing& d) const {
     const Colours& c = k_.col;
-    const double s = k_.wenSize;
+    const double s = k_.wenSize * (k_.wen == kWenOranda ? 1.2 : 1.0);
     Rand rnd{k_.seed * 40503u + 5};
     double t0 = 0.74, t1 = 1.0, yDown = 0.35;
     int rows = 2;

@@ -1,11 +1,4 @@
 # Cross build for 32-bit Windows: the shipped PondelHarbor.scr (never run here).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(PH_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${PH_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PH_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${PH_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${PH_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,12 +1,5 @@
 # Cross build for 64-bit Windows: the build the tests run under wine64.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(PH_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${PH_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PH_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${PH_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${PH_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

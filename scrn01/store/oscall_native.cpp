@@ -11,15 +11,16 @@ MsgBoxHookFn MsgBoxHook = nullptr;
 std::map<std::string, std::string> NativeProfile;
 std::string NativeDate, NativeTime;
 
-bool OsLocalDate(char* out, int cap)
+// Formats the local time with fmt unless a fixed text is set.
+static bool LocalStamp(const std::string& fixed, const char* fmt, char* out, int cap)
 {
-    std::string s = NativeDate;
+    std::string s = fixed;
     if (s.empty()) {
         time_t t = time(nullptr);
         struct tm lt;
         localtime_r(&t, &lt);
         char b[16];
-        strftime(b, sizeof b, "%Y.%m.%d", &lt);
+        strftime(b, sizeof b, fmt, &lt);
         s = b;
     }
     if ((int)s.size() >= cap)
@@ -28,21 +29,14 @@ bool OsLocalDate(char* out, int cap)
     return true;
 }
 
+bool OsLocalDate(char* out, int cap)
+{
+    return LocalStamp(NativeDate, "%Y.%m.%d", out, cap);
+}
+
 bool OsLocalTime(char* out, int cap)
 {
-    std::string s = NativeTime;
-    if (s.empty()) {
-        time_t t = time(nullptr);
-        struct tm lt;
-        localtime_r(&t, &lt);
-        char b[16];
-        strftime(b, sizeof b, "%H:%M", &lt);
-        s = b;
-    }
-    if ((int)s.size() >= cap)
-        return false;
-    snprintf(out, (size_t)cap, "%s", s.c_str());
-    return true;
+    return LocalStamp(NativeTime, "%H:%M", out, cap);
 }
 
 void OsWriteProfileString(const char* section, const char* key, const char* value)

@@ -3,6 +3,7 @@
 // message it does not end itself to DefScreenSaverProc.
 #pragma once
 #include <windows.h>
+#include "resources/resource.h"
 
 // Hooks supplied by the program.
 LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -14,8 +15,6 @@ LRESULT WINAPI DefScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 // Private message answered by DefScreenSaverProc with the password verdict.
 #define SAVER_VERIFY_PASSWORD 0x8000
-#define DLG_SCRNSAVECONFIGURE 2003
-#define ID_APP 100
 
 extern HINSTANCE hMainInstance;
 extern BOOL fOnWin95;

@@ -389,6 +389,31 @@ TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
     EXPECT_EQ(Calls(), 0u);
 }
 
+TEST_F(Win95Family, AutoPlayQueryClosesAndIsCancelledWithAProvider)
+{
+    UINT query = RegisterWindowMessageA("QueryCancelAutoPlay");
+    DWORD_PTR answer = 99;
+    SetAnswer(1, 0);
+    Proc p = Start();
+    ASSERT_TRUE(SendMessageTimeoutA(FindSaverWindow(), query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(answer, (DWORD_PTR)TRUE);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    EXPECT_EQ(Calls(), 1u);
+
+    // The NT family does not know the message: no answer, no close.
+    RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
+    p = Start();
+    answer = 99;
+    ASSERT_TRUE(SendMessageTimeoutA(FindSaverWindow(), query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(answer, 0u);
+    EXPECT_TRUE(StillRunning(p));
+    KeyPress('A');
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    EXPECT_EQ(Calls(), 1u);
+}
+
 TEST_F(Win95Family, PasswordChangeModeRunsAndExitsZero)
 {
     // MPR.DLL of the system has no PwdChangePasswordA under Wine or it returns

@@ -16,6 +16,15 @@ void put32(std::vector<uint8_t>& v, uint32_t x) {
 }
 
 // BITMAPINFOHEADER; height may be doubled for icon images.
+// "BM", file size, reserved, offset of the pixels.
+void putFileHeader(std::vector<uint8_t>& v, uint32_t offset, uint32_t imageSize) {
+  v.push_back('B');
+  v.push_back('M');
+  put32(v, offset + imageSize);
+  put32(v, 0);
+  put32(v, offset);
+}
+
 void putInfoHeader(std::vector<uint8_t>& v, int w, int h, int bits, uint32_t imageSize,
                    uint32_t colours) {
   put32(v, 40);
@@ -42,11 +51,7 @@ std::vector<uint8_t> EncodeBmpIndexed(const IndexedImage& img, int bits) {
   const uint32_t offset = 14 + 40 + 4 * uint32_t(colours);
   std::vector<uint8_t> v;
   v.reserve(offset + imageSize);
-  v.push_back('B');
-  v.push_back('M');
-  put32(v, offset + imageSize);
-  put32(v, 0);
-  put32(v, offset);
+  putFileHeader(v, offset, imageSize);
   putInfoHeader(v, img.w, img.h, bits, imageSize, 0);
   for (int i = 0; i < colours; ++i) {
     Rgb c = i < int(img.pal.size()) ? img.pal[size_t(i)] : Rgb{};
@@ -74,11 +79,7 @@ std::vector<uint8_t> EncodeBmp24(const RgbaImage& img) {
   const uint32_t offset = 14 + 40;
   std::vector<uint8_t> v;
   v.reserve(offset + imageSize);
-  v.push_back('B');
-  v.push_back('M');
-  put32(v, offset + imageSize);
-  put32(v, 0);
-  put32(v, offset);
+  putFileHeader(v, offset, imageSize);
   putInfoHeader(v, img.w, img.h, 24, imageSize, 0);
   for (int y = img.h - 1; y >= 0; --y) {
     size_t start = v.size();

@@ -85,9 +85,9 @@ void drawTitle(cairo_t* cr, bool kana, double x, double y, double w, double h, b
   }
 }
 
-void drawCredit(cairo_t* cr, double x, double y, double w, double h, double size, Rgb fill,
-                Rgb rim, double rimW) {
-  TextPathFitted(cr, Font::kLatin, kCredit, x, y, w, h, size);
+// Fills the current path with a solid colour inside a round-joined rim of
+// width rimW (no rim when rimW is 0); the path is consumed.
+void rimAndFill(cairo_t* cr, Rgb rim, double rimW, Rgb fill) {
   cairo_path_t* path = cairo_copy_path(cr);
   if (rimW > 0) {
     setRgb(cr, rim);
@@ -101,6 +101,12 @@ void drawCredit(cairo_t* cr, double x, double y, double w, double h, double size
   setRgb(cr, fill);
   cairo_fill(cr);
   cairo_path_destroy(path);
+}
+
+void drawCredit(cairo_t* cr, double x, double y, double w, double h, double size, Rgb fill,
+                Rgb rim, double rimW) {
+  TextPathFitted(cr, Font::kLatin, kCredit, x, y, w, h, size);
+  rimAndFill(cr, rim, rimW, fill);
 }
 
 RgbaImage overBlack(const RgbaImage& src) {
@@ -194,15 +200,7 @@ RgbaImage fishMarkRgb(int kind) {
   markPanel(c.cr, 70, 57, Rgb{222, 240, 252}, Rgb{150, 200, 236}, Rgb{70, 100, 130});
   DrawFishFitted(c.cr, kind, 3, 11, 64, 43, 180, 0);
   TextPathFitted(c.cr, Font::kLatinBold, two(kind), 3, 2, 40, 8, 8);
-  cairo_path_t* path = cairo_copy_path(c.cr);
-  setRgb(c.cr, Rgb{255, 255, 255});
-  cairo_set_line_width(c.cr, 2.2);
-  cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(c.cr);
-  cairo_append_path(c.cr, path);
-  setRgb(c.cr, Rgb{20, 40, 80});
-  cairo_fill(c.cr);
-  cairo_path_destroy(path);
+  rimAndFill(c.cr, Rgb{255, 255, 255}, 2.2, Rgb{20, 40, 80});
   return c.image();
 }
 
@@ -231,15 +229,7 @@ RgbaImage greyMarkRgb(int kind) {
   cairo_paint(c.cr);
   cairo_surface_destroy(src);
   TextPathFitted(c.cr, Font::kLatinBold, "?", 20, 8, 30, 42, 42);
-  cairo_path_t* path = cairo_copy_path(c.cr);
-  setRgb(c.cr, Rgb{250, 250, 250});
-  cairo_set_line_width(c.cr, 3);
-  cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(c.cr);
-  cairo_append_path(c.cr, path);
-  setRgb(c.cr, Rgb{96, 96, 100});
-  cairo_fill(c.cr);
-  cairo_path_destroy(path);
+  rimAndFill(c.cr, Rgb{250, 250, 250}, 3, Rgb{96, 96, 100});
   return c.image();
 }
 

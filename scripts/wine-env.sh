@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Prepare or remove a private Wine environment for test runs.
 #   wine-env.sh setup DIR     fresh WINEPREFIX in DIR/prefix, own Xvfb display,
-#                             GDI renderer for DirectDraw; writes DIR/env
+#                             GDI renderer for DirectDraw; writes DIR/env.
+#                             PH_WINE_MONITORS=2: two monitors (1024x768 and
+#                             800x600 to its right) instead of one 1024x768
 #   wine-env.sh cleanup DIR   stops wineserver and the Xvfb started by setup
 # Never touches ~/.wine.
 set -eu
@@ -14,10 +16,24 @@ stop_old() {
     # shellcheck disable=SC1091
     . "$dir/env"
     WINEPREFIX=$WINEPREFIX "$WINESERVER" -k 2>/dev/null || true
+    if [ -n "${PH_XEPHYR_PID:-}" ]; then kill "$PH_XEPHYR_PID" 2>/dev/null || true; fi
     if [ -n "${PH_XVFB_PID:-}" ]; then kill "$PH_XVFB_PID" 2>/dev/null || true; fi
     rm -f "$dir/env"
   fi
 }
+
+free_display() {
+  local d=$1
+  while [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ]; do d=$((d + 1)); done
+  echo "$d"
+}
+
+wait_display() {
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$1" ] && break; sleep 0.1; done
+}
+
+host_screen=1024x768x24
+if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then host_screen=1824x768x24; fi
 
 case "$cmd" in
 setup)
@@ -26,17 +42,28 @@ setup)
   rm -rf "$dir/prefix"
   mkdir -p "$dir/prefix"
   # A display of our own, so tests never take over the user's screen.
-  n=${PH_XVFB_DISPLAY:-91}
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  n=$(free_display "${PH_XVFB_DISPLAY:-91}")
+  Xvfb ":$n" -screen 0 "$host_screen" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
   xpid=$!
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  wait_display "$n"
+  epid=""
+  if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then
+    # Two monitors side by side: Xephyr on the private Xvfb joins two screens
+    # with Xinerama. Without RandR, Wine takes its monitors from Xinerama.
+    host=$n
+    n=$(free_display $((host + 1)))
+    DISPLAY=":$host" Xephyr ":$n" +xinerama -extension RANDR -screen 1024x768+0+0 \
+      -screen 800x600+1024+0 -nolisten tcp >"$dir/xephyr.log" 2>&1 &
+    epid=$!
+    wait_display "$n"
+  fi
   cat >"$dir/env" <<EOT
 export WINEPREFIX="$dir/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=:$n
 PH_XVFB_PID=$xpid
+PH_XEPHYR_PID=$epid
 EOT
   . "$dir/env"
   "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || true

@@ -1,5 +1,6 @@
 // Saver window: creation, message loop, closing on input, password hooks.
 #include "scrnsave/scrnsave.h"
+#include "scrnsave/blankmon.h"
 
 #include <imm.h>
 #include <cstdlib>
@@ -288,8 +289,10 @@ int DoScreenSave(HWND parent)
                                       nullptr, hMainInstance, nullptr);
     }
     if (hMainWindow) {
-        if (!fChildPreview)
+        if (!fChildPreview) {
+            CoverOtherMonitors(hMainWindow);
             SetForegroundWindow(hMainWindow);
+        }
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0)) {
             TranslateMessage(&msg);

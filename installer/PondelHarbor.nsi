@@ -1,0 +1,198 @@
+; PondelHarbor installer (NSIS 3, MUI2). Built by installer/make-installer.sh,
+; which defines:
+;   PH_VERSION   version text (x.y.z), from the top-level CMakeLists.txt
+;   PH_OUTFILE   the installer to write
+;   PH_SCR64     the x86_64 PondelHarbor.scr
+;   PH_SCR32     the i686 PondelHarbor.scr; without it the installer is an
+;                amd64 program for 64-bit Windows only
+;   PH_DATA      the shared PondelData.ini
+;   PH_ICON      the program's icon
+;
+; Installs the build matching the system into the system directory (where the
+; display settings list screen savers), writes the install key that the saver
+; reads (HKCR\Software\PondelHarbor: Directory, FullScreenFlg, BackColorsFlg)
+; in the registry view of that build, a data folder every user can write, and
+; an uninstaller with its Apps & features entry.
+;
+; Command line: /S silent; /CURRENT (silent install) makes PondelHarbor the
+; current screen saver, which the interactive install offers as a checked box.
+
+Unicode true
+!ifdef PH_SCR32
+  Target x86-unicode
+!else
+  Target amd64-unicode
+!endif
+SetCompressor /SOLID lzma
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include x64.nsh
+
+!define PRODUCT "PondelHarbor"
+!define PUBLISHER "PondelHarbor Project"
+!define SCR "PondelHarbor.scr"
+!define INSTKEY "Software\PondelHarbor"
+!define USERKEY "Control Panel\Screen Saver.PondelHarbor"
+!define UNINSTKEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\PondelHarbor"
+!define DESKTOPKEY "Control Panel\Desktop"
+; Install flags: the Full screen height is offered; the default colour band.
+!define FULLSCREENFLG 1
+!define BACKCOLORSFLG 0
+!define SPI_SETSCREENSAVEACTIVE 17
+!define SPIF_UPDATE_AND_SEND 3
+; Users (S-1-5-32-545) may create and change the files of the data folder.
+!define USERS_MODIFY "*S-1-5-32-545:(OI)(CI)M"
+
+Name "${PRODUCT}"
+Caption "${PRODUCT} ${PH_VERSION} Setup"
+OutFile "${PH_OUTFILE}"
+RequestExecutionLevel admin
+ShowInstDetails show
+ShowUninstDetails show
+BrandingText "${PRODUCT} ${PH_VERSION}"
+
+VIProductVersion "${PH_VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${PH_VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${PH_VERSION}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} screen saver setup"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "© ${PUBLISHER}"
+
+!define MUI_ICON "${PH_ICON}"
+!define MUI_UNICON "${PH_ICON}"
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Var DataDir
+
+; The registry view and file system of the build being installed.
+!macro NativeView
+  ${If} ${RunningX64}
+    SetRegView 64
+    ${DisableX64FSRedirection}
+  ${EndIf}
+!macroend
+
+Section "PondelHarbor screen saver" SecMain
+  SectionIn RO
+  !insertmacro NativeView
+  SetOutPath "$SYSDIR"
+  ${If} ${RunningX64}
+    File "/oname=${SCR}" "${PH_SCR64}"
+  ${Else}
+    !ifdef PH_SCR32
+      File "/oname=${SCR}" "${PH_SCR32}"
+    !endif
+  ${EndIf}
+
+  ; Per-user data files and the error log live here, so every user must be
+  ; able to write it (a folder under Program Files is not).
+  StrCpy $DataDir "$APPDATA\${PRODUCT}"
+  CreateDirectory "$DataDir"
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$DataDir" /grant ${USERS_MODIFY}'
+  Pop $0
+  SetOutPath "$DataDir"
+  ; An edited shared data file is kept.
+  SetOverwrite off
+  File "/oname=PondelData.ini" "${PH_DATA}"
+  SetOverwrite on
+
+  WriteRegStr HKCR "${INSTKEY}" "Directory" "$DataDir\"
+  WriteRegDWORD HKCR "${INSTKEY}" "FullScreenFlg" ${FULLSCREENFLG}
+  WriteRegDWORD HKCR "${INSTKEY}" "BackColorsFlg" ${BACKCOLORSFLG}
+
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  WriteRegStr HKLM "${UNINSTKEY}" "DisplayName" "${PRODUCT} screen saver"
+  WriteRegStr HKLM "${UNINSTKEY}" "DisplayVersion" "${PH_VERSION}"
+  WriteRegStr HKLM "${UNINSTKEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTKEY}" "DisplayIcon" "$SYSDIR\${SCR},0"
+  WriteRegStr HKLM "${UNINSTKEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTKEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTKEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTKEY}" "NoRepair" 1
+  ${GetSize} "$SYSDIR" "/M=${SCR} /S=0K /G=0" $0 $1 $2
+  WriteRegDWORD HKLM "${UNINSTKEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Make PondelHarbor the current screen saver" SecCurrent
+  !insertmacro NativeView
+  WriteRegStr HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE" "$SYSDIR\${SCR}"
+  System::Call 'user32::SystemParametersInfo(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATE_AND_SEND})'
+SectionEnd
+
+Function .onInit
+  ${IfNot} ${RunningX64}
+    !ifndef PH_SCR32
+      MessageBox MB_ICONSTOP "This installer is for 64-bit Windows." /SD IDOK
+      Abort
+    !endif
+  ${EndIf}
+  SetShellVarContext all
+  ${If} ${RunningX64}
+    StrCpy $INSTDIR "$PROGRAMFILES64\${PRODUCT}"
+  ${Else}
+    StrCpy $INSTDIR "$PROGRAMFILES\${PRODUCT}"
+  ${EndIf}
+  ; Silent installs change the user's screen saver only when asked to.
+  ${If} ${Silent}
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/CURRENT" $1
+    ${If} ${Errors}
+      SectionSetFlags ${SecCurrent} 0
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+FunctionEnd
+
+Section "un.PondelHarbor screen saver" UnSecMain
+  SectionIn RO
+  !insertmacro NativeView
+  ReadRegStr $DataDir HKCR "${INSTKEY}" "Directory"
+  StrCpy $0 $DataDir 1 -1
+  ${If} $0 == "\"
+    StrCpy $DataDir $DataDir -1
+  ${EndIf}
+  ${If} $DataDir == ""
+    StrCpy $DataDir "$APPDATA\${PRODUCT}"
+  ${EndIf}
+
+  ; No longer the current screen saver.
+  ReadRegStr $0 HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
+  ${If} $0 == "$SYSDIR\${SCR}"
+    DeleteRegValue HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
+  ${EndIf}
+
+  Delete /REBOOTOK "$SYSDIR\${SCR}"
+  ; The shared data file and a leftover work file are ours; every user's own
+  ; data file (<user>PondelData.ini) and the error log stay.
+  Delete "$DataDir\PondelData.ini"
+  Delete "$DataDir\DataWork.ini"
+  RMDir "$DataDir"
+
+  DeleteRegKey HKCR "${INSTKEY}"
+  DeleteRegKey HKLM "${UNINSTKEY}"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+SectionEnd
+
+Section /o "un.Remove every user's saved aquarium settings" UnSecData
+  RMDir /r "$DataDir"
+  DeleteRegKey HKCU "${USERKEY}"
+SectionEnd

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds a PondelHarbor installer with makensis.
+#   make-installer.sh OUT VERSION ICON DATA SCR64 [SCR32]
+# With SCR32 the installer is an x86 program carrying both builds; without it,
+# an amd64 program carrying the x86_64 build only (the one the tests run).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+out=${1:?installer}; version=${2:?version}; icon=${3:?icon}; data=${4:?data file}
+scr64=${5:?x86_64 .scr}; scr32=${6:-}
+defs=(-DPH_OUTFILE="$out" -DPH_VERSION="$version" -DPH_ICON="$icon" -DPH_DATA="$data"
+  -DPH_SCR64="$scr64")
+if [ -n "$scr32" ]; then defs+=(-DPH_SCR32="$scr32"); fi
+mkdir -p "$(dirname "$out")"
+log="$out.log"
+if ! makensis -NOCD -V2 "${defs[@]}" "$here/PondelHarbor.nsi" >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi

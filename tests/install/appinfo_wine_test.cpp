@@ -1,0 +1,270 @@
+// Name, version and manifest of both builds (the i686 one is read as a data
+// file: it cannot run here) and the installer's version; the dialog and the
+// full-screen saver on a screen at 150 % (144 DPI).
+#include "../host/saver_harness.h"
+#include "resources/appinfo.h"
+#include "resources/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char DesktopKey[] = "Control Panel\\Desktop";
+const DWORD ScaledDpi = 144;
+
+struct Version {
+    unsigned major = 0, minor = 0, patch = 0;
+};
+
+Version ProjectVersion()
+{
+    Version v;
+    sscanf(PH_VERSION_TEXT, "%u.%u.%u", &v.major, &v.minor, &v.patch);
+    return v;
+}
+
+std::string EnvPath(const char* name)
+{
+    const char* p = getenv(name);
+    return p ? WinPath(p) : std::string();
+}
+
+WORD MachineOf(const std::string& path)
+{
+    HMODULE m = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!m)
+        return 0;
+    // A module loaded as a data file has the low bit of its handle set.
+    const BYTE* base = (const BYTE*)((ULONG_PTR)m & ~(ULONG_PTR)3);
+    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)base;
+    WORD machine = ((const IMAGE_NT_HEADERS*)(base + dos->e_lfanew))->FileHeader.Machine;
+    FreeLibrary(m);
+    return machine;
+}
+
+class VersionInfo {
+public:
+    explicit VersionInfo(const std::string& path)
+    {
+        DWORD size = GetFileVersionInfoSizeA(path.c_str(), nullptr);
+        data_.resize(size);
+        if (!size || !GetFileVersionInfoA(path.c_str(), 0, size, data_.data()))
+            data_.clear();
+    }
+    bool ok() const { return !data_.empty(); }
+    std::wstring Str(const wchar_t* name)
+    {
+        std::wstring key = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        wchar_t* text = nullptr;
+        UINT len = 0;
+        if (!ok() || !VerQueryValueW(data_.data(), key.c_str(), (void**)&text, &len) || !text)
+            return L"<missing>";
+        return text;
+    }
+    VS_FIXEDFILEINFO Fixed()
+    {
+        VS_FIXEDFILEINFO* f = nullptr;
+        UINT len = 0;
+        VS_FIXEDFILEINFO none{};
+        if (!ok() || !VerQueryValueW(data_.data(), L"\\", (void**)&f, &len) || !f)
+            return none;
+        return *f;
+    }
+
+private:
+    std::vector<BYTE> data_;
+};
+
+std::wstring Widen(const char* s)
+{
+    return std::wstring(s, s + strlen(s));
+}
+
+std::string ManifestText(HMODULE m)
+{
+    HRSRC r = FindResourceA(m, MAKEINTRESOURCEA(ID_MANIFEST), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    if (!r)
+        return "";
+    HGLOBAL g = LoadResource(m, r);
+    return std::string((const char*)LockResource(g), SizeofResource(m, r));
+}
+
+void ExpectNameVersionManifest(const std::string& path, WORD machine)
+{
+    SCOPED_TRACE(path);
+    ASSERT_EQ(GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES, true)
+        << "missing (the i686 build comes from scripts/build.sh win32)";
+    EXPECT_EQ(MachineOf(path), machine);
+
+    HMODULE m = LoadLibraryExA(path.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(m, nullptr);
+    // The display settings list screen savers by string 1.
+    char name[64] = "";
+    LoadStringA(m, IDS_DESCRIPTION, name, sizeof name);
+    EXPECT_STREQ(name, "PondelHarbor");
+
+    std::string man = ManifestText(m);
+    for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+                             "level=\"asInvoker\"", ">true</dpiAware>",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(man.find(part), std::string::npos) << part;
+    FreeLibrary(m);
+
+    VersionInfo vi(path);
+    ASSERT_TRUE(vi.ok());
+    EXPECT_EQ(vi.Str(L"ProductName"), L"PondelHarbor");
+    EXPECT_NE(vi.Str(L"FileDescription").find(L"screen saver"), std::wstring::npos);
+    EXPECT_EQ(vi.Str(L"FileVersion"), Widen(PH_VERSION_TEXT));
+    EXPECT_EQ(vi.Str(L"ProductVersion"), Widen(PH_VERSION_TEXT));
+    EXPECT_EQ(vi.Str(L"LegalCopyright"), L"\u00a9 PondelHarbor Project");
+    Version v = ProjectVersion();
+    VS_FIXEDFILEINFO f = vi.Fixed();
+    EXPECT_EQ(f.dwFileVersionMS, (DWORD)MAKELONG(v.minor, v.major));
+    EXPECT_EQ(f.dwFileVersionLS, (DWORD)MAKELONG(0, v.patch));
+    EXPECT_EQ(f.dwProductVersionMS, f.dwFileVersionMS);
+}
+
+// Sets the DPI that processes started from now on take; restores it at the end.
+class ScopedDpi {
+public:
+    explicit ScopedDpi(DWORD dpi)
+    {
+        had_ = RegGetDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", 0);
+        RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", dpi);
+    }
+    ~ScopedDpi()
+    {
+        if (had_)
+            RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", had_);
+        else
+            RegDropValue(HKEY_CURRENT_USER, DesktopKey, "LogPixels");
+    }
+
+private:
+    DWORD had_;
+};
+
+HWND WaitDialogOf(DWORD pid)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            HWND h = nullptr;
+            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(h, &owner);
+                if (owner == pid && IsWindowVisible(h)) {
+                    found = h;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    return found;
+}
+
+struct DialogSize {
+    int width = 0;
+    bool buttonsInside = false;
+};
+
+// Opens the configuration dialog, measures it in real pixels and cancels it.
+DialogSize MeasureDialog()
+{
+    DialogSize d;
+    Proc p = StartProc("/c");
+    EXPECT_TRUE(p.started);
+    HWND dlg = WaitDialogOf(p.pi.dwProcessId);
+    EXPECT_NE(dlg, nullptr);
+    if (dlg) {
+        RECT client;
+        GetClientRect(dlg, &client);
+        d.width = client.right;
+        d.buttonsInside = true;
+        for (int id : {IDOK, IDCANCEL}) {
+            RECT b;
+            HWND button = GetDlgItem(dlg, id);
+            GetWindowRect(button, &b);
+            MapWindowPoints(nullptr, dlg, (POINT*)&b, 2);
+            if (!button || b.left < 0 || b.top < 0 || b.right > client.right || b.bottom > client.bottom)
+                d.buttonsInside = false;
+        }
+        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+    }
+    EXPECT_EQ(WaitExit(p, 10000), (DWORD)IDCANCEL);
+    EndProc(p);
+    return d;
+}
+
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC dc = GetDC(nullptr);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(nullptr, dc);
+    return c;
+}
+
+}  // namespace
+
+TEST(AppInfo, BothBuildsCarryNameVersionAndManifest)
+{
+    ExpectNameVersionManifest(ScrPath(), IMAGE_FILE_MACHINE_AMD64);
+    ExpectNameVersionManifest(EnvPath("PH_SCR32"), IMAGE_FILE_MACHINE_I386);
+}
+
+TEST(AppInfo, InstallerCarriesTheSameVersion)
+{
+    std::string setup = EnvPath("PH_INSTALLER");
+    EXPECT_NE(setup.find(PH_VERSION_TEXT), std::string::npos) << setup;
+    VersionInfo vi(setup);
+    ASSERT_TRUE(vi.ok()) << setup;
+    EXPECT_EQ(vi.Str(L"ProductName"), L"PondelHarbor");
+    EXPECT_EQ(vi.Str(L"ProductVersion"), Widen(PH_VERSION_TEXT));
+}
+
+TEST(AppInfo, At144DpiTheDialogScalesUnclippedAndTheSaverCoversTheRealScreen)
+{
+    // This process reads every size in real pixels.
+    SetProcessDPIAware();
+    DialogSize at96 = MeasureDialog();
+    ScopedDpi scaled(ScaledDpi);
+    DialogSize at144 = MeasureDialog();
+    // The new DPI reached the saver's process: its dialog grew by about half.
+    ASSERT_GT(at96.width, 0);
+    EXPECT_GT(at144.width * 10, at96.width * 13);
+    EXPECT_LT(at144.width * 10, at96.width * 17);
+    EXPECT_TRUE(at96.buttonsInside);
+    EXPECT_TRUE(at144.buttonsInside);
+
+    // A white window over the whole screen shows what the saver covers.
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    HWND under = MakeTestWindow(cx, cy);
+    SetWindowLongPtrA(under, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+    SetWindowPos(under, nullptr, 0, 0, cx, cy, SWP_FRAMECHANGED | SWP_NOZORDER);
+    auto corners = [&](COLORREF c) {
+        return WaitUntil([&] { return ScreenPixel(cx - 1, cy - 1) == c && ScreenPixel(0, 0) == c; },
+                         5000);
+    };
+    ASSERT_TRUE(corners(RGB(255, 255, 255)));
+    SetCursorPos(cx / 2, cy / 2);
+    PumpFor(100);
+    Proc p = StartProc("/s");
+    ASSERT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
+    RECT rc;
+    GetWindowRect(FindSaverWindow(), &rc);
+    EXPECT_EQ(rc.left, 0);
+    EXPECT_EQ(rc.top, 0);
+    EXPECT_EQ(rc.right, cx);
+    EXPECT_EQ(rc.bottom, cy);
+    EXPECT_TRUE(corners(RGB(0, 0, 0)));
+    KeyPress(VK_SPACE);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    DestroyWindow(under);
+}

@@ -1,0 +1,196 @@
+// The installer, silently, in a fresh prefix of its own: from nothing to an
+// installed, listed saver and back. The tests run in the order written and
+// share the installed state: install, run, reinstall with the switch,
+// uninstall.
+#include "../host/saver_harness.h"
+#include "resources/appinfo.h"
+#include "scrn01/store/datafile.h"
+#include "scrn01/store/msglog.h"
+#include "scrn01/store/regstore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const char UninstKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PondelHarbor";
+const char DesktopKey[] = "Control Panel\\Desktop";
+const DWORD InstallMs = 120000;
+
+std::string InstallerPath()
+{
+    const char* p = getenv("PH_INSTALLER");
+    return p ? WinPath(p) : std::string();
+}
+
+std::string SystemScr()
+{
+    char dir[MAX_PATH];
+    GetSystemDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\PondelHarbor.scr";
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// A string value, or "<none>" when the key or value is missing.
+std::string RegGetString(HKEY root, const char* path, const char* name)
+{
+    char buf[MAX_PATH * 2] = "";
+    DWORD size = sizeof buf - 1, type = 0;
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k))
+        return "<none>";
+    LONG r = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &size);
+    RegCloseKey(k);
+    return (r || type != REG_SZ) ? "<none>" : std::string(buf);
+}
+
+bool KeyExists(HKEY root, const char* path)
+{
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k))
+        return false;
+    RegCloseKey(k);
+    return true;
+}
+
+// The path in a command such as "\"C:\\x\\Uninstall.exe\" /S" or "C:\\x.scr,0".
+std::string PathOf(const std::string& cmd)
+{
+    if (!cmd.empty() && cmd[0] == '"')
+        return cmd.substr(1, cmd.find('"', 1) - 1);
+    return cmd.substr(0, cmd.find(','));
+}
+
+DWORD RunToEnd(const std::string& exe, const std::string& args)
+{
+    Proc p = StartProc(args, exe);
+    EXPECT_TRUE(p.started) << exe;
+    DWORD code = WaitExit(p, InstallMs);
+    EndProc(p);
+    return code;
+}
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// The data folder named by the install key, through the program's own reader.
+std::string DataDir()
+{
+    return RegDirSet() == 0 ? std::string(DirName1) : std::string();
+}
+
+}  // namespace
+
+TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
+{
+    ASSERT_FALSE(Exists(SystemScr())) << "the prefix is not fresh";
+    ASSERT_EQ(RunToEnd(InstallerPath(), "/S"), 0u);
+
+    // The saver in the system directory, where the display settings list it.
+    HMODULE m = LoadLibraryExA(SystemScr().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(m, nullptr) << SystemScr();
+    char name[64] = "";
+    LoadStringA(m, IDS_DESCRIPTION, name, sizeof name);
+    EXPECT_STREQ(name, "PondelHarbor");
+    FreeLibrary(m);
+
+    // The install key as the program reads it.
+    std::string dir = DataDir();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '\\') << dir;
+    EXPECT_TRUE(Exists(dir + "PondelData.ini"));
+    std::string probe = dir + "probe.tmp";
+    HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE) << "data folder not writable";
+    CloseHandle(h);
+    DeleteFileA(probe.c_str());
+    EXPECT_EQ(RegFlgRead(), 0);
+    EXPECT_EQ(m_nFullSCf, 1) << "the Full height is offered";
+    EXPECT_TRUE(m_nBackCRf == 0 || m_nBackCRf == 1);
+
+    // Apps & features.
+    EXPECT_NE(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayName").find("PondelHarbor"),
+              std::string::npos);
+    EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayVersion"), PH_VERSION_TEXT);
+    EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "Publisher"), "PondelHarbor Project");
+    EXPECT_TRUE(SameText(PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayIcon")), SystemScr()));
+    EXPECT_TRUE(Exists(PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"))));
+
+    // Without /CURRENT a silent install leaves the user's screen saver alone.
+    EXPECT_FALSE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
+}
+
+TEST(Installer, InstalledSaverRunsAndFindsItsDirectory)
+{
+    std::string dir = DataDir();
+    ASSERT_FALSE(dir.empty());
+    SetCursorPos(500, 400);
+    PumpFor(100);
+    Proc p = StartProc("/s", SystemScr());
+    ASSERT_TRUE(p.started);
+    EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
+    PumpFor(500);
+    KeyPress(VK_SPACE);
+    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EndProc(p);
+    // Reports land in the log of the data folder; none says the registry
+    // could not be read, and no report fell back to the profile.
+    EXPECT_EQ(ReadFile(dir + ErrFileName).find(Msg004), std::string::npos);
+    char fallback[256] = "";
+    GetProfileStringA("PondelHarbor", "MsgError", "", fallback, sizeof fallback);
+    EXPECT_STREQ(fallback, "");
+}
+
+// The dialog's step joins here: it opens with OK enabled, and OK writes the
+// per-user data file <user>PondelData.ini into the data folder.
+
+TEST(Installer, SwitchMakesItTheCurrentSaverAndReinstallKeepsEditedSharedFile)
+{
+    std::string shared = DataDir() + "PondelData.ini";
+    std::string edited = ReadFile(shared) + "000 edited by the administrator\n";
+    std::ofstream(shared, std::ios::binary) << edited;
+
+    ASSERT_EQ(RunToEnd(InstallerPath(), "/S /CURRENT"), 0u);
+    EXPECT_TRUE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
+    EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveActive"), "1");
+    EXPECT_EQ(ReadFile(shared), edited);
+}
+
+TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
+{
+    std::string dir = DataDir();
+    ASSERT_FALSE(dir.empty());
+    RegUserSet();
+    std::string userFile = dir + mbsUserName + "PondelData.ini";
+    std::string saved = ReadFile(dir + "PondelData.ini");
+    std::ofstream(userFile, std::ios::binary) << saved;
+    std::string uninstaller = PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"));
+
+    ASSERT_EQ(RunToEnd(uninstaller, "/S"), 0u);
+    // The uninstaller works on from a copy of itself: wait for its effects.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return !Exists(SystemScr()) && !KeyExists(HKEY_LOCAL_MACHINE, UninstKey) && !Exists(uninstaller); },
+        InstallMs));
+    EXPECT_EQ(RegDirSet(), 2) << "install key left";
+    EXPECT_FALSE(Exists(uninstaller.substr(0, uninstaller.rfind('\\'))));
+    EXPECT_FALSE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
+    EXPECT_FALSE(Exists(dir + "PondelData.ini"));
+    EXPECT_EQ(ReadFile(userFile), saved);
+}

@@ -5,6 +5,9 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" native win64 win32
+# The shipped installers and zip (the x86 installer is only built here: it
+# cannot run on this machine).
+"$root/scripts/package.sh" >/dev/null
 status=0
 ctest --test-dir "$root/build/native" --output-on-failure -j 2 || status=1
 "$root/scripts/fuzz.sh" "${PH_FUZZ_SECONDS:-5}" || status=1

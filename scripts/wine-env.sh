@@ -28,8 +28,26 @@ free_display() {
   echo "$d"
 }
 
-wait_display() {
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$1" ] && break; sleep 0.1; done
+# start_server FIRST LOG PROGRAM ARGS...: runs PROGRAM :N ARGS on the first free
+# display N from FIRST, trying the next one when another run took N meanwhile;
+# sets server_display and server_pid.
+start_server() {
+  local d=$1 log=$2 prog=$3
+  shift 3
+  for _ in $(seq 10); do
+    d=$(free_display "$d")
+    "$prog" ":$d" "$@" >"$log" 2>&1 &
+    server_pid=$!
+    for _ in $(seq 50); do
+      kill -0 "$server_pid" 2>/dev/null || break
+      if [ -e "/tmp/.X11-unix/X$d" ]; then server_display=$d; return 0; fi
+      sleep 0.1
+    done
+    kill "$server_pid" 2>/dev/null || true
+    d=$((d + 1))
+  done
+  echo "no X server: $log" >&2
+  return 1
 }
 
 host_screen=1024x768x24
@@ -42,20 +60,17 @@ setup)
   rm -rf "$dir/prefix"
   mkdir -p "$dir/prefix"
   # A display of our own, so tests never take over the user's screen.
-  n=$(free_display "${PH_XVFB_DISPLAY:-91}")
-  Xvfb ":$n" -screen 0 "$host_screen" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-  xpid=$!
-  wait_display "$n"
+  start_server "${PH_XVFB_DISPLAY:-91}" "$dir/xvfb.log" Xvfb -screen 0 "$host_screen" -nolisten tcp
+  n=$server_display
+  xpid=$server_pid
   epid=""
   if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then
     # Two monitors side by side: Xephyr on the private Xvfb joins two screens
     # with Xinerama. Without RandR, Wine takes its monitors from Xinerama.
-    host=$n
-    n=$(free_display $((host + 1)))
-    DISPLAY=":$host" Xephyr ":$n" +xinerama -extension RANDR -screen 1024x768+0+0 \
-      -screen 800x600+1024+0 -nolisten tcp >"$dir/xephyr.log" 2>&1 &
-    epid=$!
-    wait_display "$n"
+    DISPLAY=":$n" start_server $((n + 1)) "$dir/xephyr.log" Xephyr +xinerama -extension RANDR \
+      -screen 1024x768+0+0 -screen 800x600+1024+0 -nolisten tcp
+    n=$server_display
+    epid=$server_pid
   fi
   cat >"$dir/env" <<EOT
 export WINEPREFIX="$dir/prefix"

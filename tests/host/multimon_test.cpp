@@ -57,14 +57,6 @@ HWND WindowCovering(DWORD pid, const RECT& r)
     return nullptr;
 }
 
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return c;
-}
-
 // Starts the saver with the cursor at (x, y) and waits for the black window
 // over the other monitor.
 Proc StartOnTwoMonitors(int x, int y, HWND* blank)

@@ -28,26 +28,6 @@ void ExpectExitWithoutWindow(const std::string& cmd, bool raw, DWORD expected)
     EndProc(p);
 }
 
-HWND WaitDialogOf(DWORD pid)
-{
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            HWND h = nullptr;
-            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(h, &owner);
-                if (owner == pid && IsWindowVisible(h)) {
-                    found = h;
-                    return true;
-                }
-            }
-            return false;
-        },
-        10000);
-    return found;
-}
-
 // Starts a configuration run; returns the dialog's owner and cancels it.
 HWND ConfigOwner(const std::string& cmd, bool raw = false)
 {
@@ -146,14 +126,6 @@ TEST(RunModes, ConfigurationDialogOwners)
     EXPECT_EQ(ConfigOwner("/c: " + h), fg);
     DestroyWindow(chosen);
     DestroyWindow(fg);
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return c;
 }
 
 TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)

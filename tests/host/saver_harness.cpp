@@ -133,6 +133,34 @@ int CountSaverWindows()
     return n;
 }
 
+HWND WaitDialogOf(DWORD pid)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            HWND h = nullptr;
+            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(h, &owner);
+                if (owner == pid && IsWindowVisible(h)) {
+                    found = h;
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    return found;
+}
+
+COLORREF ScreenPixel(int x, int y)
+{
+    HDC dc = GetDC(nullptr);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(nullptr, dc);
+    return c;
+}
+
 void MouseMoveBy(int dx, int dy)
 {
     INPUT in;

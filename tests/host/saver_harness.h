@@ -32,6 +32,10 @@ bool WaitUntil(const std::function<bool()>& pred, DWORD ms);
 int CountProcessWindows(DWORD pid);
 HWND FindSaverWindow();   // "WindowsScreenSaverClass" / "Screen Saver"
 int CountSaverWindows();
+// The visible dialog of a process, waiting up to 10 s; null if none shows.
+HWND WaitDialogOf(DWORD pid);
+// A pixel of the screen.
+COLORREF ScreenPixel(int x, int y);
 
 // Real input through SendInput.
 void MouseMoveBy(int dx, int dy);

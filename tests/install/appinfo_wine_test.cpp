@@ -150,26 +150,6 @@ private:
     DWORD had_;
 };
 
-HWND WaitDialogOf(DWORD pid)
-{
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            HWND h = nullptr;
-            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(h, &owner);
-                if (owner == pid && IsWindowVisible(h)) {
-                    found = h;
-                    return true;
-                }
-            }
-            return false;
-        },
-        10000);
-    return found;
-}
-
 struct DialogSize {
     int width = 0;
     bool buttonsInside = false;
@@ -201,14 +181,6 @@ DialogSize MeasureDialog()
     EXPECT_EQ(WaitExit(p, 10000), (DWORD)IDCANCEL);
     EndProc(p);
     return d;
-}
-
-COLORREF ScreenPixel(int x, int y)
-{
-    HDC dc = GetDC(nullptr);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(nullptr, dc);
-    return c;
 }
 
 }  // namespace

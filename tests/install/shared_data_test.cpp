@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -27,50 +25,42 @@ std::string ReadAll(FILE* fp)
     return s;
 }
 
+::testing::AssertionResult InRange(const char* what, int v, int lo, int hi)
+{
+    if (v >= lo && v <= hi)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << what << " = " << v << ", not in " << lo << ".." << hi;
+}
+
 void ExpectSetInRange(int i)
 {
     SCOPED_TRACE("set " + std::to_string(i + 1));
     m_nIdx = i;
     Genset(1);
     Watset(1);
-    EXPECT_GE(m_nPGC, 0);
-    EXPECT_LE(m_nPGC, 1);
-    EXPECT_GE(m_nPGRnd, 0);
-    EXPECT_LE(m_nPGRnd, 1);
-    EXPECT_GE(m_nPGL, 1);
-    EXPECT_LE(m_nPGL, 30);
-    EXPECT_GE(m_nFish, 1);
-    EXPECT_LE(m_nFish, 100);
-    EXPECT_GE(m_nFGSiz, 50);
-    EXPECT_LE(m_nFGSiz, 300);
+    EXPECT_TRUE(InRange("replacement", m_nPGC, 0, 1));
+    EXPECT_TRUE(InRange("random length", m_nPGRnd, 0, 1));
+    EXPECT_TRUE(InRange("length", m_nPGL, 1, 30));
+    EXPECT_TRUE(InRange("fish", m_nFish, 1, 100));
+    EXPECT_TRUE(InRange("basic size", m_nFGSiz, 50, 300));
     for (int p = 0; p < FTblMax; p++) {
         SCOPED_TRACE("pattern " + std::to_string(p));
-        EXPECT_GE(m_nFno[p], 0);
-        EXPECT_LE(m_nFno[p], FSSMAX);
-        EXPECT_GE(m_nFrea[p], 0);
-        EXPECT_LE(m_nFrea[p], 1);
-        EXPECT_GE(m_nFqua[p], 0);
-        EXPECT_LE(m_nFqua[p], 100);
-        EXPECT_GE(m_nFsiz[p], 50);
-        EXPECT_LE(m_nFsiz[p], 500);
-        EXPECT_GE(m_nFdis[p], 0);
-        EXPECT_LE(m_nFdis[p], 50);
+        EXPECT_TRUE(InRange("kind", m_nFno[p], 0, FSSMAX));
+        EXPECT_TRUE(InRange("real number", m_nFrea[p], 0, 1));
+        EXPECT_TRUE(InRange("quantity", m_nFqua[p], 0, 100));
+        EXPECT_TRUE(InRange("size", m_nFsiz[p], 50, 500));
+        EXPECT_TRUE(InRange("dispersion", m_nFdis[p], 0, 50));
     }
     int inUse = 0;
     for (int e = 0; e < 10; e++) {
-        EXPECT_GE(m_nBackCF[i][e], 0);
-        EXPECT_LE(m_nBackCF[i][e], 1);
-        EXPECT_GE(m_nBackCC[e], 0);
-        EXPECT_LT(m_nBackCC[e], BackMax);
+        EXPECT_TRUE(InRange("slot in use", m_nBackCF[i][e], 0, 1));
+        EXPECT_TRUE(InRange("colour", m_nBackCC[e], 0, BackMax - 1));
         inUse += m_nBackCF[i][e];
     }
     EXPECT_GE(inUse, 1) << "no water colour";
-    EXPECT_GE(m_nBackCX, 1);
-    EXPECT_LE(m_nBackCX, 3);
-    EXPECT_GE(m_nBackCZ, 0);
-    EXPECT_LE(m_nBackCZ, 1);
-    EXPECT_GE(m_nBackCS, 1);
-    EXPECT_LE(m_nBackCS, 500);
+    EXPECT_TRUE(InRange("change type", m_nBackCX, 1, 3));
+    EXPECT_TRUE(InRange("from first", m_nBackCZ, 0, 1));
+    EXPECT_TRUE(InRange("change speed", m_nBackCS, 1, 500));
 }
 
 }  // namespace

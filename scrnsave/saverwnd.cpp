@@ -1,5 +1,6 @@
 // Saver window: creation, message loop, closing on input, password hooks.
-#include "scrnsave/scrnsave.h"
+#include "scrnsave/hostframe.h"
+#include "resources/resource.h"
 
 #include <imm.h>
 #include <cstdlib>

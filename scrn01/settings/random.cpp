@@ -3,26 +3,11 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
 char RTMoji[RTMAX];
 char RTMoji2[RTMAX];
-
-#ifdef _WIN32
-int RndDraw() { return rand(); }
-void RndSeed(unsigned seed) { srand(seed); }
-#else
-// Same generator as the Windows runtime, so both builds draw one sequence.
-static unsigned RndState = 1;
-int RndDraw()
-{
-    RndState = RndState * 214013u + 2531011u;
-    return (int)((RndState >> 16) & 0x7fff);
-}
-void RndSeed(unsigned seed) { RndState = seed; }
-#endif
 
 void TMRndm()
 {

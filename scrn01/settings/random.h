@@ -1,20 +1,13 @@
-// Random numbers and weighted choice.
-// The random source is the C runtime's generator (state * 214013 + 2531011,
-// result bits 16..30 of the new state, state starting at 1). A weighted list
-// is text of items "value:weight" joined by "$", for example "1:200$2:100".
+// Random numbers and weighted choice, drawn from the runtime's generator
+// (randcall.h). A weighted list is text of items "value:weight" joined by "$",
+// for example "1:200$2:100".
 #pragma once
+#include "scrn01/settings/randcall.h"
 
 enum { RTMAX = 50, RXMAX = 50 };   // item / sub-field buffer size; items RndmX keeps
 
 extern char RTMoji[RTMAX];         // current item of the list scanner
 extern char RTMoji2[RTMAX];        // current sub-field of RTMoji
-
-// One draw 0..32767 from the runtime generator (rand() in the Windows build,
-// the same generator in the native build).
-int RndDraw();
-// Restart the generator at a given state (srand). The program never seeds;
-// tests use it to reproduce a sequence.
-void RndSeed(unsigned seed);
 
 void TMRndm();                          // advance the generator by (time mod 1000) draws
 int Rndm(int su11, int su21);           // uniform integer in su11..su21

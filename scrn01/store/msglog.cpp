@@ -22,6 +22,7 @@ char DATime[20];
 const char ErrFileName[] = "PondelErr.log";
 char DirName1[512];
 int m_nMsgon = 0;
+MsgBoxHookFn MsgBoxHook = nullptr;
 
 static char LogPath[256];    // DirName1 + ErrFileName, a buffer of its own
 static char LogFallback[512];
@@ -94,13 +95,17 @@ void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1)
 void MsgOut(int tp1)
 {
     if (m_nMsgon == 1) {
-        unsigned icon;
+        int icon;
         switch (tp1) {
-        case 1: icon = 0x30; break;   // exclamation
-        case 2: icon = 0x20; break;   // question
-        default: icon = 0x10; break;  // hand
+        case 1: icon = OsMbIconExclamation; break;
+        case 2: icon = OsMbIconQuestion; break;
+        default: icon = OsMbIconHand; break;
         }
-        OsMessageBox(MsgStr, TITLE, 0x1000 | icon);  // system modal
+        unsigned style = (unsigned)(OsMbSystemModal | icon);
+        if (MsgBoxHook)
+            MsgBoxHook(MsgStr, TITLE, style);
+        else
+            OsMessageBox(MsgStr, TITLE, style);
         return;
     }
     WriteLog1();

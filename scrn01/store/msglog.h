@@ -19,6 +19,11 @@ extern int m_nMsgon;                  // 1 while the configuration dialog runs
 
 void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1);
 void MsgOut(int tp1);
+
+// When set, MsgOut hands its message boxes to this function instead of the
+// system (tests collect them so).
+typedef int (*MsgBoxHookFn)(const char* text, const char* caption, unsigned style);
+extern MsgBoxHookFn MsgBoxHook;
 void WriteLog1();
 void SetLocalDateTime();
 

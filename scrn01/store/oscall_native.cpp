@@ -3,11 +3,13 @@
 #include "scrn01/store/oscall.h"
 #include "scrn01/store/oscall_native.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <string>
 
-MsgBoxHookFn MsgBoxHook = nullptr;
 std::map<std::string, std::string> NativeProfile;
 std::string NativeDate, NativeTime;
 
@@ -55,15 +57,11 @@ bool OsSetFileNormal(const char* path)
 
 int OsMessageBox(const char* text, const char* caption, unsigned style)
 {
-    if (MsgBoxHook)
-        return MsgBoxHook(text, caption, style);
     fprintf(stderr, "[%s] %s\n", caption, text);
     return 1;
 }
 
 // --- Data files ---
-#include <sys/stat.h>
-#include <unistd.h>
 
 std::string NativeUserName;
 

@@ -1,9 +1,9 @@
-// Registry store: the installation key (read only) and the per-user key.
+// Registry store, the values: the per-user and installation values with their
+// registry names and defaults, and the owned-kind digit codec. Portable; the
+// operations that read and write the registry are in regstore_win.h.
 //   HKEY_CLASSES_ROOT  "Software\PondelHarbor"                   Directory, FullScreenFlg, BackColorsFlg
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
 //                                                                 owned kinds, new-fish counters
-// The values themselves and RegNoRead build everywhere; the operations that
-// touch the registry exist only in the Windows build.
 #pragma once
 
 enum { FSSMAX = 35, BUFSIZE = 650 };
@@ -40,29 +40,3 @@ void FssToText(char* out);
 
 // Defaults for every per-user value, without the registry (not installed).
 void RegNoRead();
-
-#ifdef _WIN32
-#include <windows.h>
-
-extern HKEY rgMyKey;           // open key
-extern DWORD rgResult;         // disposition of the last create: 1 created, 2 opened
-extern DWORD rgType, rgSize;
-extern int rgintb;             // int exchange buffer
-extern int rgaces;             // 1 while the read-only installation key is open
-
-// Result 0 read (or default written), 1 missing on the read-only key, 2 the key
-// is new and the default could not be written, 3 missing and the default
-// could not be written. The value lands in rgintb / buffer.
-int RegReadInt(const char* rgname, int rginit);
-int RegReadStr(const char* rgname, const char* rginit);
-bool RegSetInt(const char* rgname, int rgdata);
-bool RegSetStr(const char* rgname, const char* rgdata);
-
-int RegDirSet();    // 0 ok, 1 Directory missing, 2 key missing (uskgn2 = 1), 4 close failed
-int RegFlgRead();   // 0 ok, 1 a flag missing, 2 key missing, 4 close failed
-int RegRead(int af);// 0 ok, 2 close failed, 3 new key and a default not written, 4 no key
-int RegWrite();     // 0 ok, 1 a write failed, 2 close failed
-int RegSy1();       // 0 ok, 1 a write failed, 2 close failed, 3 new key and default not written
-int RegSy2();       // 0 ok, 1 a write failed, 2 close failed
-int SYScntW();      // 0 ok, 1 a write failed, 2 close failed
-#endif

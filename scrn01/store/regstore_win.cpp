@@ -1,8 +1,8 @@
 // Registry operations of the store (Windows only).
-#include "scrn01/store/regstore.h"
-#include "scrn01/store/datafile.h"
+#include "scrn01/store/regstore_win.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
 
 #include <cstdlib>

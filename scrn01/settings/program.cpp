@@ -53,11 +53,10 @@ void Pgaset()
         if (m_nPga[i] != 1) {
             const char* g = m_nGen[i];
             for (int p = 0; p < FTblMax; p++) {
-                int c = 13 + 11 * p;
-                int k = Mid(g, c, 2);
+                int k = Mid(g, PatField(p, PatFno));
                 if (k == 0)
                     break;
-                if (FishOwned(k) && Mid(g, c + 3, 3) > 0) {
+                if (FishOwned(k) && Mid(g, PatField(p, PatFqua)) > 0) {
                     m_nPga[i] = 1;
                     break;
                 }
@@ -73,15 +72,14 @@ int Pgachka(int i1)
     if (i1 < 0 || i1 >= SetMax)
         return 0;
     const char* g = m_nGen[i1];
-    long long F = Mid(g, 5, 3);
-    long long B = Mid(g, 8, 3);
+    long long F = Mid(g, GenFish);
+    long long B = Mid(g, GenFGSiz);
     long long Qw = 0, Aw = 0, Ar = 0;
     for (int p = 0; p < FTblMax; p++) {
-        int c = 13 + 11 * p;
-        int k = Mid(g, c, 2);
+        int k = Mid(g, PatField(p, PatFno));
         if (k == 0)
             break;
-        long long q = Mid(g, c + 3, 3);
+        long long q = Mid(g, PatField(p, PatFqua));
         if (!FishOwned(k) || q <= 0 || B <= 0)
             continue;
         // q fish of 9116 px each, scaled by (size x basic / 10000) squared.
@@ -89,10 +87,10 @@ int Pgachka(int i1)
         if (m_nFGSif != 0) {
             a = q * 9116;
         } else {
-            long long sb = Mid(g, c + 6, 3) * B;
+            long long sb = Mid(g, PatField(p, PatFsiz)) * B;
             a = q * 9116 * sb * sb / 100000000;   // fields of 3 digits: fits 64 bits
         }
-        if (Mid(g, c + 2, 1) == 1) {
+        if (Mid(g, PatField(p, PatFrea)) == 1) {
             Ar += a;
         } else {
             Qw += q;

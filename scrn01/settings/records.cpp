@@ -120,18 +120,18 @@ void Genwrt()
     int s = IdxChk();
     bfx[0] = '\0';
     // Header flags are one digit; justified so the record keeps its length.
-    Put(m_nPGC, 1);
-    Put(m_nPGRnd, 1);
-    Put(m_nPGL, 2);
-    Put(m_nFish, 3);
-    Put(m_nFGSiz, 3);
-    Put(m_nFidx, 2);
+    Put(m_nPGC, GenPGC.width);
+    Put(m_nPGRnd, GenPGRnd.width);
+    Put(m_nPGL, GenPGL.width);
+    Put(m_nFish, GenFish.width);
+    Put(m_nFGSiz, GenFGSiz.width);
+    Put(m_nFidx, GenFidx.width);
     for (int p = 0; p < FTblMax; p++) {
-        Put(m_nFno[p], 2);
-        Put(m_nFrea[p], 1);
-        Put(m_nFqua[p], 3);
-        Put(m_nFsiz[p], 3);
-        Put(m_nFdis[p], 2);
+        Put(m_nFno[p], PatFno.width);
+        Put(m_nFrea[p], PatFrea.width);
+        Put(m_nFqua[p], PatFqua.width);
+        Put(m_nFsiz[p], PatFsiz.width);
+        Put(m_nFdis[p], PatFdis.width);
     }
     Store(m_nGen[s], sizeof m_nGen[s]);
 }
@@ -140,13 +140,13 @@ void Watwrt()
 {
     int s = IdxChk();
     bfx[0] = '\0';
-    for (int e = 0; e < 10; e++) {
-        Put(m_nBackCF[s][e], 1);
-        Put(m_nBackCC[e], 2);
+    for (int e = 0; e < WatSlotMax; e++) {
+        Put(m_nBackCF[s][e], WatCF(e).width);
+        Put(m_nBackCC[e], WatCC(e).width);
     }
-    Put(m_nBackCX, 1);
-    Put(m_nBackCZ, 1);
-    Put(m_nBackCS, 3);
+    Put(m_nBackCX, WatCX.width);
+    Put(m_nBackCZ, WatCZ.width);
+    Put(m_nBackCS, WatCS.width);
     Store(m_nWat[s], sizeof m_nWat[s]);
 }
 
@@ -155,7 +155,7 @@ void BackCset()
     int s = IdxChk();
     int count = 0;
     Wcrtb[0] = '\0';
-    for (int e = 0; e < 10; e++) {
+    for (int e = 0; e < WatSlotMax; e++) {
         if (m_nBackCF[s][e] == 1) {
             count++;
             LstAdd(Wcrtb, (int)sizeof Wcrtb, e, 100);
@@ -168,13 +168,13 @@ void Watset(int af)
 {
     int s = IdxChk();
     const char* w = m_nWat[s];
-    for (int e = 0; e < 10; e++) {
-        m_nBackCF[s][e] = Mid(w, 1 + 3 * e, 1);
-        m_nBackCC[e] = Mid(w, 2 + 3 * e, 2);
+    for (int e = 0; e < WatSlotMax; e++) {
+        m_nBackCF[s][e] = Mid(w, WatCF(e));
+        m_nBackCC[e] = Mid(w, WatCC(e));
     }
-    m_nBackCX = Mid(w, 31, 1);
-    m_nBackCZ = Mid(w, 32, 1);
-    m_nBackCS = Mid(w, 33, 3);
+    m_nBackCX = Mid(w, WatCX);
+    m_nBackCZ = Mid(w, WatCZ);
+    m_nBackCS = Mid(w, WatCS);
     BackCset();
     if (af == 0 && (m_nBackCX == 1 || m_nBackCZ == 0))
         m_nBackC[s] = RndmX(Wcrtb, (int)sizeof Wcrtb);

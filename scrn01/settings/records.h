@@ -14,6 +14,41 @@ const int BackMax = 32;      // water colours
 const int SetMax = 50;       // rows of the set store
 const int FPatMax = 55;      // pattern arrays: 0..49 patterns, 50 the guest
 
+// The record layout: a field is its 1-based column and its width.
+struct RecField {
+    int col, width;
+};
+
+// General record header.
+constexpr RecField GenPGC = {1, 1};
+constexpr RecField GenPGRnd = {2, 1};
+constexpr RecField GenPGL = {3, 2};
+constexpr RecField GenFish = {5, 3};
+constexpr RecField GenFGSiz = {8, 3};
+constexpr RecField GenFidx = {11, 2};
+
+// Fish pattern p starts at column PatCol(p); its fields are offsets from there.
+const int PatFirstCol = 13;
+const int PatByte = 11;
+constexpr RecField PatFno = {0, 2};
+constexpr RecField PatFrea = {2, 1};
+constexpr RecField PatFqua = {3, 3};
+constexpr RecField PatFsiz = {6, 3};
+constexpr RecField PatFdis = {9, 2};
+constexpr int PatCol(int p) { return PatFirstCol + PatByte * p; }
+constexpr RecField PatField(int p, RecField f) { return {PatCol(p) + f.col, f.width}; }
+static_assert(PatCol(FTblMax) - 1 == GenByte, "general record length");
+
+// Water record: colour slot e (0..9) is in-use(1) colour(2) from column 1 + 3e.
+const int WatSlotMax = 10;
+const int WatSlotByte = 3;
+constexpr RecField WatCF(int e) { return {1 + WatSlotByte * e, 1}; }
+constexpr RecField WatCC(int e) { return {2 + WatSlotByte * e, 2}; }
+constexpr RecField WatCX = {31, 1};
+constexpr RecField WatCZ = {32, 1};
+constexpr RecField WatCS = {33, 3};
+static_assert(WatCS.col + WatCS.width - 1 == WatByte, "water record length");
+
 extern char m_nGen[SetMax][700];   // general records
 extern char m_nWat[SetMax][100];   // water records
 extern int m_nIdx;                 // current set
@@ -50,6 +85,7 @@ extern char bf1[20];               // number text scratch
 extern char bfx[700];              // record assembly scratch
 
 int Mid(const char* MMj, int j1, int j2);   // field of width j2 at 1-based column j1
+inline int Mid(const char* MMj, RecField f) { return Mid(MMj, f.col, f.width); }
 void Mrj(char* MMj, int j1, int sz);        // right-justify a number text to j1 characters
 
 // m_nIdx back into 0..m_nPGMax (0 when outside); returns it.

@@ -13,9 +13,9 @@ int FishMax2S = 1;
 int FiGrt = 600;
 int Fistt = 30;
 
-char Fistb[500];
-char Fisx1[500];
-char FisG1[500];
+char Fistb[LstSize];
+char Fisx1[LstSize];
+char FisG1[LstSize];
 int Fixcnt = 0;
 int FiGcnt = 0;
 int m_nFTSflg = 0;

@@ -12,9 +12,9 @@ int m_nPGType = 0;
 int m_nPGFL = 0;
 int m_nPgpage = 1;
 
-int m_nPga[50];
+int m_nPga[SetMax];
 int m_nPGf = 0;
-char Prgtb[500];
+char Prgtb[LstSize];
 int m_nPGidx = 0;
 int m_nPGidx1 = 0;
 int m_nPgtr = 0;

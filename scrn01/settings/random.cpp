@@ -6,8 +6,8 @@
 #include <cstring>
 #include <ctime>
 
-char RTMoji[RTMAX];
-char RTMoji2[RTMAX];
+char RTMoji[RTMojiSize];
+char RTMoji2[RTMojiSize];
 
 void TMRndm()
 {
@@ -44,7 +44,7 @@ int Pamsu(const char* Moji, const char* ku, int sz)
     return cnt + 1;
 }
 
-// Copy the characters of item k (1-based) of src into dst (cut to RTMAX - 1).
+// Copy the characters of item k (1-based) of src into dst (cut to RTMojiSize - 1).
 static void Extract(const char* src, int k, char sep, int sz, char* dst)
 {
     int seen = 0, n = 0;
@@ -54,7 +54,7 @@ static void Extract(const char* src, int k, char sep, int sz, char* dst)
                 break;
             continue;
         }
-        if (seen == k - 1 && n < RTMAX - 1)
+        if (seen == k - 1 && n < RTMojiSize - 1)
             dst[n++] = src[i];
     }
     dst[n] = '\0';
@@ -67,14 +67,14 @@ void Pam(const char* Moji, int ib1, const char* ku, int sz)
 
 void Pam2(int ib1, const char* ku)
 {
-    Extract(RTMoji, ib1, ku ? ku[0] : '\0', RTMAX, RTMoji2);
+    Extract(RTMoji, ib1, ku ? ku[0] : '\0', RTMojiSize, RTMoji2);
 }
 
 int Pam3()
 {
     // No validation: every character adds (c - '0'); wraps instead of overflowing.
     unsigned v = 0;
-    for (int i = 0; i < RTMAX && RTMoji2[i] != '\0'; i++)
+    for (int i = 0; i < RTMojiSize && RTMoji2[i] != '\0'; i++)
         v = v * 10u + (unsigned)(RTMoji2[i] - '0');
     return (int)v;
 }
@@ -82,10 +82,10 @@ int Pam3()
 int RndmX(const char* Moji, int sz)
 {
     int cnt = Pamsu(Moji, "$", sz);
-    if (cnt > RXMAX)
-        cnt = RXMAX;
-    int val[RXMAX];
-    int cum[RXMAX];
+    if (cnt > RndmXMax)
+        cnt = RndmXMax;
+    int val[RndmXMax];
+    int cum[RndmXMax];
     long long total = 0;
     for (int i = 0; i < cnt; i++) {
         Pam(Moji, i + 1, "$", sz);

@@ -4,10 +4,12 @@
 #pragma once
 #include "scrn01/settings/randcall.h"
 
-enum { RTMAX = 50, RXMAX = 50 };   // item / sub-field buffer size; items RndmX keeps
+const int RTMojiSize = 50;          // item / sub-field buffer size
+const int RndmXMax = 50;            // items RndmX keeps
+const int LstSize = 500;            // buffer of a weighted list the program builds
 
-extern char RTMoji[RTMAX];         // current item of the list scanner
-extern char RTMoji2[RTMAX];        // current sub-field of RTMoji
+extern char RTMoji[RTMojiSize];         // current item of the list scanner
+extern char RTMoji2[RTMojiSize];        // current sub-field of RTMoji
 
 void TMRndm();                          // advance the generator by (time mod 1000) draws
 int Rndm(int su11, int su21);           // uniform integer in su11..su21

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-char m_nGen[SetMax][700];
-char m_nWat[SetMax][100];
+char m_nGen[SetMax][GenRowSize];
+char m_nWat[SetMax][WatRowSize];
 int m_nIdx = 0;
 int m_nPGMax = 0;
 
@@ -20,10 +20,10 @@ int m_nFidx = 0;
 
 int m_nFno[FPatMax], m_nFrea[FPatMax], m_nFqua[FPatMax], m_nFsiz[FPatMax], m_nFdis[FPatMax];
 
-int m_nBackCF[SetMax][20];
-int m_nBackCC[20];
+int m_nBackCF[SetMax][WatSlotCap];
+int m_nBackCC[WatSlotCap];
 int m_nBackC[SetMax];
-char Wcrtb[500];
+char Wcrtb[LstSize];
 int m_nBackCK = 1;
 int m_nBackCX = 1;
 int m_nBackCZ = 1;
@@ -39,7 +39,7 @@ const char m_nWatini[] = "12000000000000000000000000000011500\n";
 #undef PAT0
 
 char bf1[20];
-char bfx[700];
+char bfx[GenRowSize];
 
 int Mid(const char* MMj, int j1, int j2)
 {

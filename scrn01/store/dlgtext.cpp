@@ -67,7 +67,7 @@ char DLT_PgFF[16] = "From First";
 char DLT_DLG[30] = "PondelHarbor Screen Saver";
 
 #define T(x) { x, (int)sizeof x }
-static const struct { char* text; int size; } DlgTexts[63] = {
+static const struct { char* text; int size; } DlgTexts[DlgTextMax] = {
     T(DLT_General), T(DLT_DirectSize), T(DLT_NewFish),
     T(DLT_GuestFish), T(DLT_FishSize), T(DLT_FS_Small),
     T(DLT_FS_Big), T(DLT_Screen), T(DLT_Height),
@@ -94,11 +94,11 @@ static const struct { char* text; int size; } DlgTexts[63] = {
 
 char* DlgTextTarget(int key, int* size)
 {
-    if (key >= 1 && key <= 63) {
+    if (key >= 1 && key <= DlgTextMax) {
         *size = DlgTexts[key - 1].size;
         return DlgTexts[key - 1].text;
     }
-    if (key == 100) {
+    if (key == DlgCaptionKey) {
         *size = (int)sizeof DLT_DLG;
         return DLT_DLG;
     }

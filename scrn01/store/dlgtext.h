@@ -2,6 +2,9 @@
 // any of them (keys 1..63, 100); each buffer holds its capacity plus the terminator.
 #pragma once
 
+const int DlgTextMax = 63;      // settings-file keys 1..63: the texts below but DLT_DLG
+const int DlgCaptionKey = 100;  // settings-file key of DLT_DLG
+
 extern char DLT_General[14];
 extern char DLT_DirectSize[20];
 extern char DLT_NewFish[14];

@@ -5,17 +5,17 @@
 #include <cstdio>
 #include <cstring>
 
-char Msg001[MSGTXT] = "SYSTEM001 System File can't close !";
-char Msg002[MSGTXT] = "SYSTEM002 Registry Access Error";
-char Msg003[MSGTXT] = "SYSTEM003 System File can't Delete !";
-char Msg004[MSGTXT] = "SYSTEM004 Registry Read Error!";
-char Msg005[MSGTXT] = "SYSTEM005 Bottan Mark Nothing!";
-char Msg006[MSGTXT] = "SYSTEM006 Fish Mark Nothing!";
-char Msg007[MSGTXT] = "SYSTEM007 Back Color Mark Nothing!";
-char Msg009[MSGTXT] = "SYSTEM009 DeleteObject!";
-char Msg010[MSGTXT] = "SYSTEM010 DeleteDC!";
-char Msg011[MSGTXT] = "SYSTEM011 System File can't Rename!";
-char Msg012[MSGTXT] = "SYSTEM012 System File Not Found!";
+char Msg001[MsgTxtSize] = "SYSTEM001 System File can't close !";
+char Msg002[MsgTxtSize] = "SYSTEM002 Registry Access Error";
+char Msg003[MsgTxtSize] = "SYSTEM003 System File can't Delete !";
+char Msg004[MsgTxtSize] = "SYSTEM004 Registry Read Error!";
+char Msg005[MsgTxtSize] = "SYSTEM005 Bottan Mark Nothing!";
+char Msg006[MsgTxtSize] = "SYSTEM006 Fish Mark Nothing!";
+char Msg007[MsgTxtSize] = "SYSTEM007 Back Color Mark Nothing!";
+char Msg009[MsgTxtSize] = "SYSTEM009 DeleteObject!";
+char Msg010[MsgTxtSize] = "SYSTEM010 DeleteDC!";
+char Msg011[MsgTxtSize] = "SYSTEM011 System File can't Rename!";
+char Msg012[MsgTxtSize] = "SYSTEM012 System File Not Found!";
 char TITLE[20] = "PondelHarbor";
 char MsgStr[256];
 char DATime[20];
@@ -62,11 +62,6 @@ char* MsgTableText(int n)
     case 12: return Msg012;
     default: return nullptr;
     }
-}
-
-void MsgSetText(char* dst, int cap, const char* src)
-{
-    StrCopyCut(dst, cap, src);
 }
 
 void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1)

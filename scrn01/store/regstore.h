@@ -5,12 +5,13 @@
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
 //                                                                 owned kinds, new-fish counters
 #pragma once
+#include "scrn01/settings/fishtable.h"
 
-enum { FSSMAX = 35, BUFSIZE = 650 };
+const int BufSize = 650;      // shared text buffer
 
 // Per-user values.
 extern int m_nSYS01;          // "OSIJDUA" periods to wait before the next new-fish event
-extern int m_nFss[FSSMAX];    // "OKSKKIS" owned-kind flags, kind k at index k-1
+extern int m_nFss[FishMax];    // "OKSKKIS" owned-kind flags, kind k at index k-1
 extern int m_nFGSif;          // "RSGDBAM" Direct Size
 extern int m_nSHf;            // "ISKJEUH" screen height 0 Low, 1 Midum, 2 High, 3 Full
 extern int m_nSSpe;           // "KISJUAK" scroll speed 1..50
@@ -24,17 +25,21 @@ extern int uskgn2;            // 1: the installation key could not be opened
 // Rows of the colour swatch band picked by "BackColorsFlg": 11..20 (0, 2) or 1..10 (1).
 extern int WATHT, WATHB;
 
-extern char buffer[BUFSIZE];  // shared text buffer: registry strings, list copies
+extern char buffer[BufSize];  // shared text buffer: registry strings, list copies
 
 extern const char regnameS[];  // "Software\PondelHarbor"
 extern const char regname[];   // "Control Panel\Screen Saver.PondelHarbor"
 extern const char stnameS1[], stname2[], stname3[], stname10[], stname11[], stname12[];
 extern const char stname13[], stname14[], stname15[], stname17[], stname18[];
 extern const char regdef2[];   // "10000000000000000000000000000000000": only kind 1 owned
-enum { regdefS1 = 3, regdef10 = 1, regdef11 = 1, regdef12 = 5, regdef18 = 1000 };
+const int regdefS1 = 3;
+const int regdef10 = 1;
+const int regdef11 = 1;
+const int regdef12 = 5;
+const int regdef18 = 1000;
 
 // Owned-kind digits: m_nFss from a digit text (missing digits read as 0), and
-// back into a 35-digit text (out needs FSSMAX + 1 characters).
+// back into a 35-digit text (out needs FishMax + 1 characters).
 void FssFromText(const char* text);
 void FssToText(char* out);
 

@@ -60,15 +60,15 @@ TEST_F(Report, LongTextsAreCutToTheirBuffers)
     EXPECT_EQ(lastBox.rfind("Error Point005 SYSTEM001", 0), 0u);
 
     // A replaced message text keeps at most 79 characters.
-    char saved[MSGTXT];
+    char saved[MsgTxtSize];
     StrCopyCut(saved, sizeof saved, Msg004);
-    MsgSetText(MsgTableText(4), MSGTXT, std::string(300, 'm').c_str());
+    StrCopyCut(MsgTableText(4), MsgTxtSize, std::string(300, 'm').c_str());
     EXPECT_EQ(std::string(Msg004), std::string(79, 'm'));
-    MsgSetText(MsgTableText(4), MSGTXT, saved);
+    StrCopyCut(MsgTableText(4), MsgTxtSize, saved);
     EXPECT_EQ(MsgTableText(8), nullptr);
-    MsgSetText(TITLE, sizeof TITLE, "A title far longer than nineteen");
+    StrCopyCut(TITLE, sizeof TITLE, "A title far longer than nineteen");
     EXPECT_EQ(std::string(TITLE), "A title far longer ");
-    MsgSetText(TITLE, sizeof TITLE, "PondelHarbor");
+    StrCopyCut(TITLE, sizeof TITLE, "PondelHarbor");
 }
 
 TEST_F(Report, LogLineAndFallbackEntry)

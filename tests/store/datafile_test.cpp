@@ -3,7 +3,7 @@
 // under Wine.
 #include "store_testutil.h"
 
-#include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"
@@ -88,7 +88,7 @@ protected:
     void TearDown() override
     {
         StrCopyCut(TITLE, sizeof TITLE, saveTitle.c_str());
-        StrCopyCut(Msg004, MSGTXT, saveMsg4.c_str());
+        StrCopyCut(Msg004, MsgTxtSize, saveMsg4.c_str());
         StrCopyCut(DLT_Off, sizeof DLT_Off, saveOff.c_str());
         StrCopyCut(DLT_General, sizeof DLT_General, saveGen.c_str());
         StrCopyCut(DLT_Low, sizeof DLT_Low, saveLow.c_str());
@@ -462,7 +462,7 @@ TEST(RegValues, NoReadGivesDefaultsAndOwnedDigitsRoundTrip)
     EXPECT_EQ(m_nSSpe, 5);
     EXPECT_EQ(m_nSYSrnd, 1000);
     EXPECT_EQ(m_nFss[0], 1);
-    for (int k = 1; k < FSSMAX; k++)
+    for (int k = 1; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0);
 
     FssFromText("0101");
@@ -470,7 +470,7 @@ TEST(RegValues, NoReadGivesDefaultsAndOwnedDigitsRoundTrip)
     EXPECT_EQ(m_nFss[3], 1);
     EXPECT_EQ(m_nFss[4], 0);
     EXPECT_EQ(m_nFss[34], 0);
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     EXPECT_STREQ(digits, "01010000000000000000000000000000000");
     RegNoRead();

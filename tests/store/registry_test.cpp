@@ -87,7 +87,7 @@ TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
     EXPECT_EQ(Fistt, 17);
     FisttW = 30;
     EXPECT_EQ(m_nFss[0], 1);
-    for (int k = 1; k < FSSMAX; k++)
+    for (int k = 1; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0) << k;
     EXPECT_EQ(m_nIdx, 0);
     EXPECT_EQ(m_nFgf, 0);
@@ -187,13 +187,13 @@ TEST_F(RegistryTest, StringsAreTerminatedAndCut)
     EXPECT_STREQ(buffer, "01011");
     EXPECT_EQ(m_nFss[0], 0);
     EXPECT_EQ(m_nFss[4], 1);
-    for (int k = 5; k < FSSMAX; k++)
+    for (int k = 5; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0) << k;
 
     PutRaw(HKEY_CURRENT_USER, UserKey, "OKSKKIS", REG_SZ, std::string(2000, '1') + '\0');
     ASSERT_EQ(RegRead(1), 0);
     EXPECT_EQ(strlen(buffer), sizeof buffer - 1);
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 1) << k;
 }
 
@@ -227,9 +227,9 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     m_nSHf = 2;
     m_nSSpe = 42;
     m_nFgf = 1;
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         m_nFss[k] = (k * 7) % 3 == 0;
-    int want[FSSMAX];
+    int want[FishMax];
     memcpy(want, m_nFss, sizeof want);
     m_nFish = 77;   // Genwrt puts the working values into set m_nIdx
     EXPECT_EQ(RegWrite(), 0);
@@ -242,7 +242,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     EXPECT_EQ(m_nSHf, 2);
     EXPECT_EQ(m_nSSpe, 42);
     EXPECT_EQ(m_nFgf, 1);
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], want[k]) << k;
 }
 

@@ -1,5 +1,6 @@
 // Run-time fish arrays and per-pattern counters.
 #include "scrn01/display/fishdata.h"
+#include "scrn01/settings/startvalues.h"
 
 int ffshu[FishSlotMax];
 int fffii[FishSlotMax];
@@ -32,3 +33,13 @@ int addfigfi = 0;
 int INF01 = 0;
 int m_nSp1 = 100;
 int m_nIda1 = 38000;
+
+static const StartValues FishDataStart(ffshu, fffii, ffsiz, ffsFW, ffsFH, ffdno, fposx, fposy,
+                                       faddx, faddy, faddb, fidks, ftrns, ftrnb, ftrnc, ffkno,
+                                       ffknf, ffkng, ffkn2, ffkn3, m_nFnh, addfigf, addfigfi, INF01,
+                                       m_nSp1, m_nIda1);
+
+void FishDataReset()
+{
+    FishDataStart.Restore();
+}

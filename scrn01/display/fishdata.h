@@ -39,3 +39,7 @@ extern int addfigfi;         // kind of the current guest
 extern int INF01;            // 0 during a scene's initial fill, 1 afterwards
 extern int m_nSp1;           // speed constant, 100
 extern int m_nIda1;          // speed constant, 38000
+
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void FishDataReset();

@@ -16,3 +16,7 @@ extern int aw4a, aw4b;       // title blink thresholds (973, 287)
 extern int pswf;             // end at once on close requests and power events
 extern int psmf;             // end when the monitor powers down
 extern int pssf;             // end on suspend and power broadcasts
+
+// Every global above back to its value at start-up, the defaults of the
+// settings file (tests call it for a clean state).
+void TuningReset();

@@ -27,6 +27,10 @@ extern int Fixcnt;           // items of Fisx1
 extern int FiGcnt;           // items of FisG1
 extern int m_nFTSflg;        // 1: Fistb left out a Real Number pattern during the initial fill
 
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void FishTableReset();
+
 // 1 when kind is 1..35 and owned.
 int FishOwned(int kind);
 

@@ -5,6 +5,7 @@
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/scenestart.h"
 #include "scrn01/store/regstore.h"
+#include "scrn01/settings/startvalues.h"
 
 int m_nPg[PgMax];
 int m_nPgon = 0;
@@ -21,6 +22,15 @@ int m_nPgtr = 0;
 int m_nPGcnt = 0;
 int m_nIdxBk = 0;
 int wtchgf = 0;
+
+static const StartValues ProgramStart(m_nPg, m_nPgon, m_nPGType, m_nPGFL, m_nPgpage, m_nPga, m_nPGf,
+                                      Prgtb, m_nPGidx, m_nPGidx1, m_nPgtr, m_nPGcnt, m_nIdxBk,
+                                      wtchgf);
+
+void ProgramReset()
+{
+    ProgramStart.Restore();
+}
 
 // Index of the last loaded set, kept inside the set store.
 static int LastSet()

@@ -23,6 +23,10 @@ extern int m_nPGcnt;         // ticks shown of the current scene
 extern int m_nIdxBk;         // set in force after the last change
 extern int wtchgf;           // 1: a new set has started (water colours follow)
 
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void ProgramReset();
+
 void Pgaset();
 int Pgachka(int i1);         // 1 when set i1's fish cover a large area
 int Pgachk();                // 1 when any loaded set's fish cover a large area

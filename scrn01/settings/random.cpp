@@ -9,6 +9,12 @@
 char RTMoji[RTMojiSize];
 char RTMoji2[RTMojiSize];
 
+void RandomReset()
+{
+    RTMoji[0] = RTMoji2[0] = '\0';
+    RndSeed(1);
+}
+
 void TMRndm()
 {
     long long t = (long long)time(nullptr);

@@ -11,6 +11,9 @@ const int LstSize = 500;            // buffer of a weighted list the program bui
 extern char RTMoji[RTMojiSize];         // current item of the list scanner
 extern char RTMoji2[RTMojiSize];        // current sub-field of RTMoji
 
+// The scanner's buffers emptied and the generator back at its start state.
+void RandomReset();
+
 void TMRndm();                          // advance the generator by (time mod 1000) draws
 int Rndm(int su11, int su21);           // uniform integer in su11..su21
 int RndmX(const char* Moji, int sz);    // weighted choice; sz bounds the scan

@@ -1,6 +1,7 @@
 // Settings records: field codec, writers, water parser and colour-slot list.
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/random.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +41,16 @@ const char m_nWatini[] = "12000000000000000000000000000011500\n";
 
 char bf1[20];
 char bfx[GenRowSize];
+
+static const StartValues RecordsStart(m_nGen, m_nWat, m_nIdx, m_nPGMax, m_nPGC, m_nPGRnd, m_nPGL,
+                                      m_nFish, m_nFGSiz, m_nFidx, m_nFno, m_nFrea, m_nFqua, m_nFsiz,
+                                      m_nFdis, m_nBackCF, m_nBackCC, m_nBackC, Wcrtb, m_nBackCK,
+                                      m_nBackCX, m_nBackCZ, m_nBackCS, bf1, bfx);
+
+void RecordsReset()
+{
+    RecordsStart.Restore();
+}
 
 int Mid(const char* MMj, int j1, int j2)
 {

@@ -88,6 +88,10 @@ extern const char m_nWatini[];     // water default, with its line feed
 extern char bf1[20];               // number text scratch
 extern char bfx[GenRowSize];              // record assembly scratch
 
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void RecordsReset();
+
 int Mid(const char* MMj, int j1, int j2);   // field of width j2 at 1-based column j1
 inline int Mid(const char* MMj, RecField f) { return Mid(MMj, f.col, f.width); }
 void Mrj(char* MMj, int j1, int sz);        // right-justify a number text to j1 characters

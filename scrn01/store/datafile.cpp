@@ -7,6 +7,7 @@
 #include "scrn01/display/tuning.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstring>
 
@@ -26,6 +27,15 @@ int FishLv2SW = 20;
 int FishLv3SW = 5;
 int FishMax2SW = 1;
 int FisttW = 30;
+
+static const StartValues DataFileStart(mbsUserName, WFileName1, WFileName2, WFileName3, line,
+                                       FiGrtW, FishLv0SW, FishLv1SW, FishLv2SW, FishLv3SW,
+                                       FishMax2SW, FisttW);
+
+void DataFileReset()
+{
+    DataFileStart.Restore();
+}
 
 // Data-file lines: a key of 3 digits, then a set line's general and water
 // records, or the program line's fields.

@@ -23,6 +23,10 @@ extern char line[LineSize];          // line buffer of the readers and the write
 // Settings-file values of the fish-table tuning; RegRead makes them current.
 extern int FiGrtW, FishLv0SW, FishLv1SW, FishLv2SW, FishLv3SW, FishMax2SW, FisttW;
 
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void DataFileReset();
+
 void RegUserSet();
 void FileRead1();
 // af 0 at saver start (also picks the first set of the program), 1 in the dialog.

@@ -70,6 +70,9 @@ extern char DLT_BC_FF[16];
 extern char DLT_PgFF[16];
 extern char DLT_DLG[30];     // dialog caption
 
+// Every text back to its default (tests call it for a clean state).
+void DlgTextReset();
+
 // Text buffer of settings-file key 1..63 or 100 and its size (terminator
 // included); null for any other key.
 char* DlgTextTarget(int key, int* size);

@@ -1,6 +1,7 @@
 // Error messages and the error log.
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/oscall.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,15 @@ MsgBoxHookFn MsgBoxHook = nullptr;
 
 static char LogPath[256];    // DirName1 + ErrFileName, a buffer of its own
 static char LogFallback[512];
+
+static const StartValues MsgLogStart(Msg001, Msg002, Msg003, Msg004, Msg005, Msg006, Msg007, Msg009,
+                                     Msg010, Msg011, Msg012, TITLE, MsgStr, DATime, DirName1,
+                                     m_nMsgon, MsgBoxHook, LogPath, LogFallback);
+
+void MsgLogReset()
+{
+    MsgLogStart.Restore();
+}
 
 void StrCopyCut(char* dst, int cap, const char* src)
 {

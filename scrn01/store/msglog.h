@@ -17,6 +17,10 @@ extern const char ErrFileName[];      // "PondelErr.log"
 extern char DirName1[512];            // installation directory, with its trailing separator
 extern int m_nMsgon;                  // 1 while the configuration dialog runs
 
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void MsgLogReset();
+
 void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1);
 void MsgOut(int tp1);
 

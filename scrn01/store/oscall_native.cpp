@@ -12,6 +12,15 @@
 
 std::map<std::string, std::string> NativeProfile;
 std::string NativeDate, NativeTime;
+std::string NativeUserName;
+
+void NativeOsReset()
+{
+    NativeProfile.clear();
+    NativeDate.clear();
+    NativeTime.clear();
+    NativeUserName.clear();
+}
 
 // Formats the local time with fmt unless a fixed text is set.
 static bool LocalStamp(const std::string& fixed, const char* fmt, char* out, int cap)
@@ -62,8 +71,6 @@ int OsMessageBox(const char* text, const char* caption, unsigned style)
 }
 
 // --- Data files ---
-
-std::string NativeUserName;
 
 bool OsUserName(char* out, int cap)
 {

@@ -43,5 +43,9 @@ const int regdef18 = 1000;
 void FssFromText(const char* text);
 void FssToText(char* out);
 
+// Every value above back to its value at start-up (tests call it
+// for a clean state).
+void RegValuesReset();
+
 // Defaults for every per-user value, without the registry (not installed).
 void RegNoRead();

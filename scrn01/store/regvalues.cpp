@@ -1,7 +1,8 @@
 // Per-user and installation values of the registry store, their defaults and
-// the owned-kind digit codec. No registry access here (see regstore.cpp).
+// the owned-kind digit codec. No registry access here (see regstore_win.cpp).
 #include "scrn01/store/regstore.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstring>
 
@@ -20,6 +21,15 @@ int WATHT = 11;
 int WATHB = 20;
 
 char buffer[BufSize];
+
+static const StartValues RegValuesStart(m_nSYS01, m_nFss, m_nFGSif, m_nSHf, m_nSSpe, m_nFgf,
+                                        m_nSYScnt, m_nSYSrnd, m_nFullSCf, m_nBackCRf, uskgn2, WATHT,
+                                        WATHB, buffer);
+
+void RegValuesReset()
+{
+    RegValuesStart.Restore();
+}
 
 const char regnameS[] = "Software\\PondelHarbor";
 const char regname[] = "Control Panel\\Screen Saver.PondelHarbor";

@@ -47,21 +47,21 @@ inline void OwnOnly(int kind)
         m_nFss[k] = (k + 1 == kind);
 }
 
-// `sets` loaded empty sets, only kind 1 owned, an empty aquarium, program off.
+// `sets` loaded empty sets, only kind 1 owned, an empty aquarium, program off
+// (change type Random), sizes not direct.
 inline void ResetState(int sets)
 {
+    RecordsReset();
+    ProgramReset();
+    FishTableReset();
+    FishDataReset();
+    RegValuesReset();
     m_nPGMax = sets - 1;
     for (int i = 0; i < SetMax; i++) {
         snprintf(m_nGen[i], sizeof m_nGen[i], "%s%s\n", m_nGenini2, m_nGenini3);
         snprintf(m_nWat[i], sizeof m_nWat[i], "%s", m_nWatini);
-        m_nPga[i] = m_nPg[i] = 0;
     }
-    OwnOnly(1);
-    memset(ffshu, 0, sizeof ffshu);
-    memset(m_nFnh, 0, sizeof m_nFnh);
-    m_nIdx = m_nIdxBk = m_nPGC = m_nFGSif = m_nPgon = m_nPGFL = 0;
-    m_nPGidx = m_nPgtr = m_nPGcnt = m_nPGf = wtchgf = m_nFTSflg = INF01 = addfigf = 0;
-    m_nSHf = 1;
+    m_nFGSif = 0;
     m_nPGType = 1;
 }
 

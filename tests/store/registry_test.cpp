@@ -70,12 +70,15 @@ protected:
     void SetUp() override
     {
         DropKeys();
+        RegValuesReset();
         RegNoRead();
-        m_nFullSCf = 0;
-        m_nBackCRf = 0;
-        uskgn2 = 0;
     }
-    void TearDown() override { DropKeys(); }
+    void TearDown() override
+    {
+        DropKeys();
+        DataFileReset();
+        MsgLogReset();
+    }
 };
 
 TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
@@ -85,7 +88,6 @@ TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
     FisttW = 17;
     ASSERT_EQ(RegRead(0), 0);
     EXPECT_EQ(Fistt, 17);
-    FisttW = 30;
     EXPECT_EQ(m_nFss[0], 1);
     for (int k = 1; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0) << k;
@@ -175,7 +177,6 @@ TEST_F(RegistryTest, DirectoryOfTheInstallationKey)
     EXPECT_EQ(RegDirSet(), 0);
     EXPECT_EQ(strlen(DirName1), sizeof DirName1 - 1);
     EXPECT_EQ(uskgn2, 0);
-    DirName1[0] = '\0';
 }
 
 TEST_F(RegistryTest, StringsAreTerminatedAndCut)

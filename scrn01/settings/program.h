@@ -15,7 +15,7 @@ extern int m_nPgpage;        // dialog page 1..PgPageMax
 
 extern int m_nPga[SetMax];   // 1: set i is playable
 extern int m_nPGf;           // number of playable sets
-extern char Prgtb[LstSize];      // weighted list of the playable positions
+extern char Prgtb[LstSize];  // weighted list of the playable positions
 extern int m_nPGidx;         // current position (Round, Repeat)
 extern int m_nPGidx1;        // search cursor of the scene change step
 extern int m_nPgtr;          // Repeat direction: 0 forward, 1 backward

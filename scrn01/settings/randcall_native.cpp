@@ -9,4 +9,7 @@ int RndDraw()
     return (int)((RndState >> 16) & 0x7fff);
 }
 
-void RndSeed(unsigned seed) { RndState = seed; }
+void RndSeed(unsigned seed)
+{
+    RndState = seed;
+}

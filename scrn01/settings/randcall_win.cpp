@@ -3,5 +3,11 @@
 
 #include <cstdlib>
 
-int RndDraw() { return rand(); }
-void RndSeed(unsigned seed) { srand(seed); }
+int RndDraw()
+{
+    return rand();
+}
+void RndSeed(unsigned seed)
+{
+    srand(seed);
+}

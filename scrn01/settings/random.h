@@ -8,8 +8,8 @@ const int RTMojiSize = 50;          // item / sub-field buffer size
 const int RndmXMax = 50;            // items RndmX keeps
 const int LstSize = 500;            // buffer of a weighted list the program builds
 
-extern char RTMoji[RTMojiSize];         // current item of the list scanner
-extern char RTMoji2[RTMojiSize];        // current sub-field of RTMoji
+extern char RTMoji[RTMojiSize];     // current item of the list scanner
+extern char RTMoji2[RTMojiSize];    // current sub-field of RTMoji
 
 // The scanner's buffers emptied and the generator back at its start state.
 void RandomReset();

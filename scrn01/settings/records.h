@@ -53,10 +53,10 @@ constexpr RecField WatCZ = {32, 1};
 constexpr RecField WatCS = {33, 3};
 static_assert(WatCS.col + WatCS.width - 1 == WatByte, "water record length");
 
-extern char m_nGen[SetMax][GenRowSize];   // general records
-extern char m_nWat[SetMax][WatRowSize];   // water records
-extern int m_nIdx;                 // current set
-extern int m_nPGMax;               // last loaded set (set count - 1)
+extern char m_nGen[SetMax][GenRowSize];  // general records
+extern char m_nWat[SetMax][WatRowSize];  // water records
+extern int m_nIdx;                       // current set
+extern int m_nPGMax;                     // last loaded set (set count - 1)
 
 // Header of the current set.
 extern int m_nPGC;       // replacement: 0 Any, 1 Lump
@@ -72,12 +72,12 @@ extern int m_nFno[FPatMax], m_nFrea[FPatMax], m_nFqua[FPatMax], m_nFsiz[FPatMax]
 // Water values.
 extern int m_nBackCF[SetMax][WatSlotCap];  // slot in use, per set
 extern int m_nBackCC[WatSlotCap];          // colour number of each slot
-extern int m_nBackC[SetMax];       // current colour slot of each set
-extern char Wcrtb[LstSize];            // weighted list of the slots in use
-extern int m_nBackCK;              // slots in use, at least 1
-extern int m_nBackCX;              // change type: 1 Random, 2 Round, 3 Repeat
-extern int m_nBackCZ;              // From First
-extern int m_nBackCS;              // change speed 1..500
+extern int m_nBackC[SetMax];               // current colour slot of each set
+extern char Wcrtb[LstSize];                // weighted list of the slots in use
+extern int m_nBackCK;                      // slots in use, at least 1
+extern int m_nBackCX;                      // change type: 1 Random, 2 Round, 3 Repeat
+extern int m_nBackCZ;                      // From First
+extern int m_nBackCS;                      // change speed 1..500
 
 // Default records.
 extern const char m_nGenini1[];    // header and pattern 0 of the default first set
@@ -86,7 +86,7 @@ extern const char m_nGenini3[];    // patterns 1..49, all empty
 extern const char m_nWatini[];     // water default, with its line feed
 
 extern char bf1[20];               // number text scratch
-extern char bfx[GenRowSize];              // record assembly scratch
+extern char bfx[GenRowSize];       // record assembly scratch
 
 // Every global above back to its value at start-up (tests call it
 // for a clean state).

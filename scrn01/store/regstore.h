@@ -11,7 +11,7 @@ const int BufSize = 650;      // shared text buffer
 
 // Per-user values.
 extern int m_nSYS01;          // "OSIJDUA" periods to wait before the next new-fish event
-extern int m_nFss[FishMax];    // "OKSKKIS" owned-kind flags, kind k at index k-1
+extern int m_nFss[FishMax];   // "OKSKKIS" owned-kind flags, kind k at index k-1
 extern int m_nFGSif;          // "RSGDBAM" Direct Size
 extern int m_nSHf;            // "ISKJEUH" screen height 0 Low, 1 Midum, 2 High, 3 Full
 extern int m_nSSpe;           // "KISJUAK" scroll speed 1..50

@@ -7,7 +7,7 @@
 const int FishSlotMax = 100; // fish slots
 const int FW = 106;          // sprite cell width
 const int FH = 86;           // sprite cell height
-const int addfig = 50;       // pattern index of the guest fish
+const int addfig = FTblMax;  // pattern index of the guest fish, after the record's patterns
 
 // Per-fish arrays, slot 0..99.
 extern int ffshu[FishSlotMax];   // kind 1..35, 0 = empty slot

@@ -7,6 +7,7 @@ int RndDraw()
 {
     return rand();
 }
+
 void RndSeed(unsigned seed)
 {
     srand(seed);

@@ -8,16 +8,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" win64
 scr="$root/build/win64/PondelHarbor.scr"
 args=${*:-/s}
-WINE=/usr/lib/wine/wine64
 dir="$root/build/run-wine"
 if [ -n "${DISPLAY:-}" ]; then
   # A prefix of our own on the user's display; ~/.wine is left alone.
-  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1 || true
-    "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null
-  fi
+  "$root/scripts/wine-env.sh" display "$dir" >/dev/null
+  # shellcheck disable=SC1091
+  . "$dir/env"
   # shellcheck disable=SC2086
   exec "$WINE" "$scr" $args
 fi

@@ -1,25 +1,51 @@
 #!/usr/bin/env bash
-# Prepare or remove a private Wine environment for test runs.
+# Prepare or remove a private Wine environment. The one place that knows the
+# Wine loader and how a prefix is made.
 #   wine-env.sh setup DIR     fresh WINEPREFIX in DIR/prefix, own Xvfb display,
-#                             GDI renderer for DirectDraw; writes DIR/env.
+#                             GDI renderer for DirectDraw, no crash debugger.
 #                             PH_WINE_MONITORS=2: two monitors (1024x768 and
 #                             800x600 to its right) instead of one 1024x768
-#   wine-env.sh cleanup DIR   stops wineserver and the Xvfb started by setup
+#   wine-env.sh display DIR   WINEPREFIX in DIR/prefix on the current $DISPLAY,
+#                             made once (GDI renderer) and kept for later runs
+#   wine-env.sh cleanup DIR   stops wineserver and the X servers started by setup
+# setup and display write DIR/env, which exports WINE (the wine64 loader),
+# WINESERVER, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES and DISPLAY.
 # Never touches ~/.wine.
+# shellcheck disable=SC1091  # DIR/env is written here
 set -eu
-cmd=${1:?setup|cleanup}; dir=${2:?directory}
+cmd=${1:?setup|display|cleanup}; dir=${2:?directory}
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 
 stop_old() {
   if [ -f "$dir/env" ]; then
-    # shellcheck disable=SC1091
     . "$dir/env"
     WINEPREFIX=$WINEPREFIX "$WINESERVER" -k 2>/dev/null || true
     if [ -n "${PH_XEPHYR_PID:-}" ]; then kill "$PH_XEPHYR_PID" 2>/dev/null || true; fi
     if [ -n "${PH_XVFB_PID:-}" ]; then kill "$PH_XVFB_PID" 2>/dev/null || true; fi
     rm -f "$dir/env"
   fi
+}
+
+# write_env DISPLAY [XVFB_PID [XEPHYR_PID]]
+write_env() {
+  cat >"$dir/env" <<EOT
+export WINE="$WINE"
+export WINESERVER="$WINESERVER"
+export WINEPREFIX="$dir/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=$1
+PH_XVFB_PID=${2:-}
+PH_XEPHYR_PID=${3:-}
+EOT
+}
+
+# A new prefix with the GDI renderer, which DirectDraw needs on Xvfb.
+boot_prefix() {
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || true
+  "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null
 }
 
 free_display() {
@@ -58,7 +84,6 @@ setup)
   mkdir -p "$dir"
   stop_old
   rm -rf "$dir/prefix"
-  mkdir -p "$dir/prefix"
   # A display of our own, so tests never take over the user's screen.
   start_server "${PH_XVFB_DISPLAY:-91}" "$dir/xvfb.log" Xvfb -screen 0 "$host_screen" -nolisten tcp
   n=$server_display
@@ -72,17 +97,9 @@ setup)
     n=$server_display
     epid=$server_pid
   fi
-  cat >"$dir/env" <<EOT
-export WINEPREFIX="$dir/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=:$n
-PH_XVFB_PID=$xpid
-PH_XEPHYR_PID=$epid
-EOT
+  write_env ":$n" "$xpid" "$epid"
   . "$dir/env"
-  "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 || true
-  "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null
+  boot_prefix
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
   # No just-in-time debugger, as on a plain Windows: a crash ends the process
   # at once instead of starting winedbg.
@@ -90,9 +107,17 @@ EOT
   "$WINESERVER" -w
   echo "wine prefix ready: $WINEPREFIX on display $DISPLAY"
   ;;
+display)
+  : "${DISPLAY:?display needs \$DISPLAY}"
+  mkdir -p "$dir"
+  write_env "$DISPLAY"
+  . "$dir/env"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then boot_prefix; fi
+  echo "wine prefix ready: $WINEPREFIX on display $DISPLAY"
+  ;;
 cleanup)
   stop_old
   ;;
 *)
-  echo "usage: $0 setup|cleanup DIR" >&2; exit 2 ;;
+  echo "usage: $0 setup|display|cleanup DIR" >&2; exit 2 ;;
 esac

@@ -5,9 +5,10 @@
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 dir=${PH_WINE_DIR:-${TMPDIR:-/tmp}/ph-wine}
-if [ ! -f "$dir/env" ]; then
+# An environment without the loader's name is from an older wine-env.sh.
+if ! grep -qs '^export WINE=' "$dir/env"; then
   "$here/wine-env.sh" setup "$dir" >&2
 fi
 # shellcheck disable=SC1091
 . "$dir/env"
-exec /usr/lib/wine/wine64 "$@"
+exec "$WINE" "$@"

@@ -1,27 +1,21 @@
 // Command-line scanning of the run modes.
 #include "scrnsave/cmdline.h"
-
-#ifdef _WIN32
-#include <windows.h>
-static const char* NextCh(const char* p) { return CharNextA(p); }
-#else
-static const char* NextCh(const char* p) { return *p ? p + 1 : p; }
-#endif
+#include "scrnsave/cmdcall.h"
 
 const char* SkipProgramName(const char* p)
 {
     if (*p == '"') {
         do
-            p = NextCh(p);
+            p = OsCharNext(p);
         while (*p && *p != '"');
         if (*p == '"')
-            p = NextCh(p);
+            p = OsCharNext(p);
     } else if ((unsigned char)*p > ' ') {
         while ((unsigned char)*p > ' ')
-            p = NextCh(p);
+            p = OsCharNext(p);
     }
     while (*p && (unsigned char)*p <= ' ')
-        p = NextCh(p);
+        p = OsCharNext(p);
     return p;
 }
 

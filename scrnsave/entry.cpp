@@ -1,6 +1,6 @@
 // Process entry: skips the program's own name and runs one mode.
-#include "scrnsave/scrnsave.h"
 #include "scrnsave/cmdline.h"
+#include "scrnsave/hostframe.h"
 
 static int DummyEntry()
 {

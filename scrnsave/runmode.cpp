@@ -1,6 +1,7 @@
 // Run modes: the mode dispatcher and the modes that need no saver window.
-#include "scrnsave/scrnsave.h"
 #include "scrnsave/cmdline.h"
+#include "scrnsave/hostframe.h"
+#include "resources/resource.h"
 
 HINSTANCE hMainInstance;
 BOOL fOnWin95;
@@ -49,7 +50,7 @@ int DoChangePw(LPCSTR text)
 // system's UnhandledExceptionFilter and, when that elects to run the handler,
 // tells the Windows 95 family that no saver runs any more and ends the process
 // with the guard's exit code (as WinMainN's return would).
-enum { GuardExitCode = 0x4B1D };
+const int GuardExitCode = 0x4B1D;
 
 static LPTOP_LEVEL_EXCEPTION_FILTER PrevFilter;
 

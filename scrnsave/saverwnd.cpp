@@ -1,6 +1,7 @@
 // Saver window: creation, message loop, closing on input, password hooks.
-#include "scrnsave/scrnsave.h"
+#include "scrnsave/hostframe.h"
 #include "scrnsave/blankmon.h"
+#include "resources/resource.h"
 
 #include <imm.h>
 #include <cstdlib>

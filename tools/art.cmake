@@ -8,6 +8,8 @@ add_library(ph_art STATIC
   ${ph_art_dir}/image.cpp
   ${ph_art_dir}/quant.cpp
   ${ph_art_dir}/fish.cpp
+  ${ph_art_dir}/fishgeom.cpp
+  ${ph_art_dir}/fishkinds.cpp
   ${ph_art_dir}/text.cpp
   ${ph_art_dir}/sheets.cpp
   ${ph_art_dir}/pictures.cpp

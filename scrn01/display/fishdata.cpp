@@ -1,5 +1,6 @@
-// Run-time fish arrays and display tuning values.
+// Run-time fish arrays and per-pattern counters.
 #include "scrn01/display/fishdata.h"
+#include "scrn01/settings/startvalues.h"
 
 int ffshu[FishSlotMax];
 int fffii[FishSlotMax];
@@ -26,19 +27,19 @@ const int fsx[24] = {0, -4, -7, -11, -13, -15, -16, -15, -14, -11, -8, -4,
 const int fsy[24] = {13, 12, 11, 9, 6, 4, 0, -3, -6, -9, -11, -12,
                      -13, -12, -11, -9, -6, -4, 0, 3, 6, 9, 11, 12};
 
-int m_nFnh[55];
+int m_nFnh[FPatMax];
 int addfigf = 0;
 int addfigfi = 0;
 int INF01 = 0;
 int m_nSp1 = 100;
 int m_nIda1 = 38000;
 
-int nSpeed1 = 300;
-int nSpeed2 = 70;
-int nSp1 = 499;
-int m_nJPF = 0;
-int aw1a = 1357, aw1b = 357;
-int aw4a = 973, aw4b = 287;
-int pswf = 0;
-int psmf = 0;
-int pssf = 0;
+static const StartValues FishDataStart(ffshu, fffii, ffsiz, ffsFW, ffsFH, ffdno, fposx, fposy,
+                                       faddx, faddy, faddb, fidks, ftrns, ftrnb, ftrnc, ffkno,
+                                       ffknf, ffkng, ffkn2, ffkn3, m_nFnh, addfigf, addfigfi, INF01,
+                                       m_nSp1, m_nIda1);
+
+void FishDataReset()
+{
+    FishDataStart.Restore();
+}

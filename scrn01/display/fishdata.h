@@ -1,13 +1,13 @@
-// Run-time fish arrays, per-pattern counters, the direction table and the
-// display tuning values that the settings file may replace.
+// Run-time fish arrays, per-pattern counters and the direction table.
 // Positions and steps are in 1/100 px relative to the top-left of the water
 // band; sizes in percent of the FW x FH sprite cell.
 #pragma once
+#include "scrn01/settings/records.h"
 
 const int FishSlotMax = 100; // fish slots
 const int FW = 106;          // sprite cell width
 const int FH = 86;           // sprite cell height
-const int addfig = 50;       // pattern index of the guest fish
+const int addfig = FTblMax;  // pattern index of the guest fish, after the record's patterns
 
 // Per-fish arrays, slot 0..99.
 extern int ffshu[FishSlotMax];   // kind 1..35, 0 = empty slot
@@ -33,20 +33,13 @@ extern int ffkn3[FishSlotMax];   // animation tick counter
 extern const int fsx[24];
 extern const int fsy[24];
 
-extern int m_nFnh[55];       // fish of each pattern in the aquarium (50 = guest)
+extern int m_nFnh[FPatMax];  // fish of each pattern in the aquarium (addfig = guest)
 extern int addfigf;          // 1 while a guest fish is in the aquarium
 extern int addfigfi;         // kind of the current guest
 extern int INF01;            // 0 during a scene's initial fill, 1 afterwards
 extern int m_nSp1;           // speed constant, 100
 extern int m_nIda1;          // speed constant, 38000
 
-// Tuning values of the settings file.
-extern int nSpeed1;          // preview timer period, ms (300)
-extern int nSpeed2;          // full-screen timer period, ms (70)
-extern int nSp1;             // dash odds (499)
-extern int m_nJPF;           // 1: Japanese-script title and preview picture
-extern int aw1a, aw1b;       // caption blink thresholds (1357, 357)
-extern int aw4a, aw4b;       // title blink thresholds (973, 287)
-extern int pswf;             // end at once on close requests and power events
-extern int psmf;             // end when the monitor powers down
-extern int pssf;             // end on suspend and power broadcasts
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void FishDataReset();

@@ -4,6 +4,7 @@
 #include "scrn01/settings/records.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/store/regstore.h"
+#include "scrn01/settings/startvalues.h"
 
 int FishLv0S = 500;
 int FishLv1S = 100;
@@ -13,12 +14,20 @@ int FishMax2S = 1;
 int FiGrt = 600;
 int Fistt = 30;
 
-char Fistb[500];
-char Fisx1[500];
-char FisG1[500];
+char Fistb[LstSize];
+char Fisx1[LstSize];
+char FisG1[LstSize];
 int Fixcnt = 0;
 int FiGcnt = 0;
 int m_nFTSflg = 0;
+
+static const StartValues FishTableStart(FishLv0S, FishLv1S, FishLv2S, FishLv3S, FishMax2S, FiGrt,
+                                        Fistt, Fistb, Fisx1, FisG1, Fixcnt, FiGcnt, m_nFTSflg);
+
+void FishTableReset()
+{
+    FishTableStart.Restore();
+}
 
 int FishOwned(int kind)
 {

@@ -3,6 +3,7 @@
 //   Fisx1  unowned kinds 1..28 by rarity (the new-fish event)
 //   FisG1  unowned kinds 1..35 by rarity (the guest fish)
 #pragma once
+#include "scrn01/settings/random.h"
 
 const int FishLv1 = 7;       // rarity level bounds
 const int FishLv2 = 14;
@@ -19,12 +20,16 @@ extern int FishMax2S;        // kinds 29..35, 1
 extern int FiGrt;            // guest odds, 600
 extern int Fistt;            // new-fish odds, 30
 
-extern char Fistb[500];
-extern char Fisx1[500];
-extern char FisG1[500];
+extern char Fistb[LstSize];
+extern char Fisx1[LstSize];
+extern char FisG1[LstSize];
 extern int Fixcnt;           // items of Fisx1
 extern int FiGcnt;           // items of FisG1
 extern int m_nFTSflg;        // 1: Fistb left out a Real Number pattern during the initial fill
+
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void FishTableReset();
 
 // 1 when kind is 1..35 and owned.
 int FishOwned(int kind);

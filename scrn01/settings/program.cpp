@@ -5,6 +5,7 @@
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/scenestart.h"
 #include "scrn01/store/regstore.h"
+#include "scrn01/settings/startvalues.h"
 
 int m_nPg[PgMax];
 int m_nPgon = 0;
@@ -12,15 +13,24 @@ int m_nPGType = 0;
 int m_nPGFL = 0;
 int m_nPgpage = 1;
 
-int m_nPga[50];
+int m_nPga[SetMax];
 int m_nPGf = 0;
-char Prgtb[500];
+char Prgtb[LstSize];
 int m_nPGidx = 0;
 int m_nPGidx1 = 0;
 int m_nPgtr = 0;
 int m_nPGcnt = 0;
 int m_nIdxBk = 0;
 int wtchgf = 0;
+
+static const StartValues ProgramStart(m_nPg, m_nPgon, m_nPGType, m_nPGFL, m_nPgpage, m_nPga, m_nPGf,
+                                      Prgtb, m_nPGidx, m_nPGidx1, m_nPgtr, m_nPGcnt, m_nIdxBk,
+                                      wtchgf);
+
+void ProgramReset()
+{
+    ProgramStart.Restore();
+}
 
 // Index of the last loaded set, kept inside the set store.
 static int LastSet()
@@ -53,11 +63,10 @@ void Pgaset()
         if (m_nPga[i] != 1) {
             const char* g = m_nGen[i];
             for (int p = 0; p < FTblMax; p++) {
-                int c = 13 + 11 * p;
-                int k = Mid(g, c, 2);
+                int k = Mid(g, PatField(p, PatFno));
                 if (k == 0)
                     break;
-                if (FishOwned(k) && Mid(g, c + 3, 3) > 0) {
+                if (FishOwned(k) && Mid(g, PatField(p, PatFqua)) > 0) {
                     m_nPga[i] = 1;
                     break;
                 }
@@ -73,15 +82,14 @@ int Pgachka(int i1)
     if (i1 < 0 || i1 >= SetMax)
         return 0;
     const char* g = m_nGen[i1];
-    long long F = Mid(g, 5, 3);
-    long long B = Mid(g, 8, 3);
+    long long F = Mid(g, GenFish);
+    long long B = Mid(g, GenFGSiz);
     long long Qw = 0, Aw = 0, Ar = 0;
     for (int p = 0; p < FTblMax; p++) {
-        int c = 13 + 11 * p;
-        int k = Mid(g, c, 2);
+        int k = Mid(g, PatField(p, PatFno));
         if (k == 0)
             break;
-        long long q = Mid(g, c + 3, 3);
+        long long q = Mid(g, PatField(p, PatFqua));
         if (!FishOwned(k) || q <= 0 || B <= 0)
             continue;
         // q fish of 9116 px each, scaled by (size x basic / 10000) squared.
@@ -89,10 +97,10 @@ int Pgachka(int i1)
         if (m_nFGSif != 0) {
             a = q * 9116;
         } else {
-            long long sb = Mid(g, c + 6, 3) * B;
+            long long sb = Mid(g, PatField(p, PatFsiz)) * B;
             a = q * 9116 * sb * sb / 100000000;   // fields of 3 digits: fits 64 bits
         }
-        if (Mid(g, c + 2, 1) == 1) {
+        if (Mid(g, PatField(p, PatFrea)) == 1) {
             Ar += a;
         } else {
             Qw += q;

@@ -3,26 +3,17 @@
 
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
-char RTMoji[RTMAX];
-char RTMoji2[RTMAX];
+char RTMoji[RTMojiSize];
+char RTMoji2[RTMojiSize];
 
-#ifdef _WIN32
-int RndDraw() { return rand(); }
-void RndSeed(unsigned seed) { srand(seed); }
-#else
-// Same generator as the Windows runtime, so both builds draw one sequence.
-static unsigned RndState = 1;
-int RndDraw()
+void RandomReset()
 {
-    RndState = RndState * 214013u + 2531011u;
-    return (int)((RndState >> 16) & 0x7fff);
+    RTMoji[0] = RTMoji2[0] = '\0';
+    RndSeed(1);
 }
-void RndSeed(unsigned seed) { RndState = seed; }
-#endif
 
 void TMRndm()
 {
@@ -59,7 +50,7 @@ int Pamsu(const char* Moji, const char* ku, int sz)
     return cnt + 1;
 }
 
-// Copy the characters of item k (1-based) of src into dst (cut to RTMAX - 1).
+// Copy the characters of item k (1-based) of src into dst (cut to RTMojiSize - 1).
 static void Extract(const char* src, int k, char sep, int sz, char* dst)
 {
     int seen = 0, n = 0;
@@ -69,7 +60,7 @@ static void Extract(const char* src, int k, char sep, int sz, char* dst)
                 break;
             continue;
         }
-        if (seen == k - 1 && n < RTMAX - 1)
+        if (seen == k - 1 && n < RTMojiSize - 1)
             dst[n++] = src[i];
     }
     dst[n] = '\0';
@@ -82,14 +73,14 @@ void Pam(const char* Moji, int ib1, const char* ku, int sz)
 
 void Pam2(int ib1, const char* ku)
 {
-    Extract(RTMoji, ib1, ku ? ku[0] : '\0', RTMAX, RTMoji2);
+    Extract(RTMoji, ib1, ku ? ku[0] : '\0', RTMojiSize, RTMoji2);
 }
 
 int Pam3()
 {
     // No validation: every character adds (c - '0'); wraps instead of overflowing.
     unsigned v = 0;
-    for (int i = 0; i < RTMAX && RTMoji2[i] != '\0'; i++)
+    for (int i = 0; i < RTMojiSize && RTMoji2[i] != '\0'; i++)
         v = v * 10u + (unsigned)(RTMoji2[i] - '0');
     return (int)v;
 }
@@ -97,10 +88,10 @@ int Pam3()
 int RndmX(const char* Moji, int sz)
 {
     int cnt = Pamsu(Moji, "$", sz);
-    if (cnt > RXMAX)
-        cnt = RXMAX;
-    int val[RXMAX];
-    int cum[RXMAX];
+    if (cnt > RndmXMax)
+        cnt = RndmXMax;
+    int val[RndmXMax];
+    int cum[RndmXMax];
     long long total = 0;
     for (int i = 0; i < cnt; i++) {
         Pam(Moji, i + 1, "$", sz);

@@ -1,20 +1,18 @@
-// Random numbers and weighted choice.
-// The random source is the C runtime's generator (state * 214013 + 2531011,
-// result bits 16..30 of the new state, state starting at 1). A weighted list
-// is text of items "value:weight" joined by "$", for example "1:200$2:100".
+// Random numbers and weighted choice, drawn from the runtime's generator
+// (randcall.h). A weighted list is text of items "value:weight" joined by "$",
+// for example "1:200$2:100".
 #pragma once
+#include "scrn01/settings/randcall.h"
 
-enum { RTMAX = 50, RXMAX = 50 };   // item / sub-field buffer size; items RndmX keeps
+const int RTMojiSize = 50;          // item / sub-field buffer size
+const int RndmXMax = 50;            // items RndmX keeps
+const int LstSize = 500;            // buffer of a weighted list the program builds
 
-extern char RTMoji[RTMAX];         // current item of the list scanner
-extern char RTMoji2[RTMAX];        // current sub-field of RTMoji
+extern char RTMoji[RTMojiSize];     // current item of the list scanner
+extern char RTMoji2[RTMojiSize];    // current sub-field of RTMoji
 
-// One draw 0..32767 from the runtime generator (rand() in the Windows build,
-// the same generator in the native build).
-int RndDraw();
-// Restart the generator at a given state (srand). The program never seeds;
-// tests use it to reproduce a sequence.
-void RndSeed(unsigned seed);
+// The scanner's buffers emptied and the generator back at its start state.
+void RandomReset();
 
 void TMRndm();                          // advance the generator by (time mod 1000) draws
 int Rndm(int su11, int su21);           // uniform integer in su11..su21

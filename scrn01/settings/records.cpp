@@ -1,13 +1,14 @@
 // Settings records: field codec, writers, water parser and colour-slot list.
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/random.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-char m_nGen[SetMax][700];
-char m_nWat[SetMax][100];
+char m_nGen[SetMax][GenRowSize];
+char m_nWat[SetMax][WatRowSize];
 int m_nIdx = 0;
 int m_nPGMax = 0;
 
@@ -20,10 +21,10 @@ int m_nFidx = 0;
 
 int m_nFno[FPatMax], m_nFrea[FPatMax], m_nFqua[FPatMax], m_nFsiz[FPatMax], m_nFdis[FPatMax];
 
-int m_nBackCF[SetMax][20];
-int m_nBackCC[20];
+int m_nBackCF[SetMax][WatSlotCap];
+int m_nBackCC[WatSlotCap];
 int m_nBackC[SetMax];
-char Wcrtb[500];
+char Wcrtb[LstSize];
 int m_nBackCK = 1;
 int m_nBackCX = 1;
 int m_nBackCZ = 1;
@@ -39,7 +40,17 @@ const char m_nWatini[] = "12000000000000000000000000000011500\n";
 #undef PAT0
 
 char bf1[20];
-char bfx[700];
+char bfx[GenRowSize];
+
+static const StartValues RecordsStart(m_nGen, m_nWat, m_nIdx, m_nPGMax, m_nPGC, m_nPGRnd, m_nPGL,
+                                      m_nFish, m_nFGSiz, m_nFidx, m_nFno, m_nFrea, m_nFqua, m_nFsiz,
+                                      m_nFdis, m_nBackCF, m_nBackCC, m_nBackC, Wcrtb, m_nBackCK,
+                                      m_nBackCX, m_nBackCZ, m_nBackCS, bf1, bfx);
+
+void RecordsReset()
+{
+    RecordsStart.Restore();
+}
 
 int Mid(const char* MMj, int j1, int j2)
 {
@@ -120,18 +131,18 @@ void Genwrt()
     int s = IdxChk();
     bfx[0] = '\0';
     // Header flags are one digit; justified so the record keeps its length.
-    Put(m_nPGC, 1);
-    Put(m_nPGRnd, 1);
-    Put(m_nPGL, 2);
-    Put(m_nFish, 3);
-    Put(m_nFGSiz, 3);
-    Put(m_nFidx, 2);
+    Put(m_nPGC, GenPGC.width);
+    Put(m_nPGRnd, GenPGRnd.width);
+    Put(m_nPGL, GenPGL.width);
+    Put(m_nFish, GenFish.width);
+    Put(m_nFGSiz, GenFGSiz.width);
+    Put(m_nFidx, GenFidx.width);
     for (int p = 0; p < FTblMax; p++) {
-        Put(m_nFno[p], 2);
-        Put(m_nFrea[p], 1);
-        Put(m_nFqua[p], 3);
-        Put(m_nFsiz[p], 3);
-        Put(m_nFdis[p], 2);
+        Put(m_nFno[p], PatFno.width);
+        Put(m_nFrea[p], PatFrea.width);
+        Put(m_nFqua[p], PatFqua.width);
+        Put(m_nFsiz[p], PatFsiz.width);
+        Put(m_nFdis[p], PatFdis.width);
     }
     Store(m_nGen[s], sizeof m_nGen[s]);
 }
@@ -140,13 +151,13 @@ void Watwrt()
 {
     int s = IdxChk();
     bfx[0] = '\0';
-    for (int e = 0; e < 10; e++) {
-        Put(m_nBackCF[s][e], 1);
-        Put(m_nBackCC[e], 2);
+    for (int e = 0; e < WatSlotMax; e++) {
+        Put(m_nBackCF[s][e], WatCF(e).width);
+        Put(m_nBackCC[e], WatCC(e).width);
     }
-    Put(m_nBackCX, 1);
-    Put(m_nBackCZ, 1);
-    Put(m_nBackCS, 3);
+    Put(m_nBackCX, WatCX.width);
+    Put(m_nBackCZ, WatCZ.width);
+    Put(m_nBackCS, WatCS.width);
     Store(m_nWat[s], sizeof m_nWat[s]);
 }
 
@@ -155,7 +166,7 @@ void BackCset()
     int s = IdxChk();
     int count = 0;
     Wcrtb[0] = '\0';
-    for (int e = 0; e < 10; e++) {
+    for (int e = 0; e < WatSlotMax; e++) {
         if (m_nBackCF[s][e] == 1) {
             count++;
             LstAdd(Wcrtb, (int)sizeof Wcrtb, e, 100);
@@ -168,13 +179,13 @@ void Watset(int af)
 {
     int s = IdxChk();
     const char* w = m_nWat[s];
-    for (int e = 0; e < 10; e++) {
-        m_nBackCF[s][e] = Mid(w, 1 + 3 * e, 1);
-        m_nBackCC[e] = Mid(w, 2 + 3 * e, 2);
+    for (int e = 0; e < WatSlotMax; e++) {
+        m_nBackCF[s][e] = Mid(w, WatCF(e));
+        m_nBackCC[e] = Mid(w, WatCC(e));
     }
-    m_nBackCX = Mid(w, 31, 1);
-    m_nBackCZ = Mid(w, 32, 1);
-    m_nBackCS = Mid(w, 33, 3);
+    m_nBackCX = Mid(w, WatCX);
+    m_nBackCZ = Mid(w, WatCZ);
+    m_nBackCS = Mid(w, WatCS);
     BackCset();
     if (af == 0 && (m_nBackCX == 1 || m_nBackCZ == 0))
         m_nBackC[s] = RndmX(Wcrtb, (int)sizeof Wcrtb);

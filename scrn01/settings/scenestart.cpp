@@ -28,23 +28,22 @@ void Genset(int af)
     if (af == 0 && m_nPGC == 1)
         EmptyTank();
 
-    m_nPGC = Mid(g, 1, 1);
-    m_nPGRnd = Mid(g, 2, 1);
-    m_nPGL = Mid(g, 3, 2);
-    m_nFish = Mid(g, 5, 3);
-    m_nFGSiz = Mid(g, 8, 3);
-    m_nFidx = Mid(g, 11, 2);
+    m_nPGC = Mid(g, GenPGC);
+    m_nPGRnd = Mid(g, GenPGRnd);
+    m_nPGL = Mid(g, GenPGL);
+    m_nFish = Mid(g, GenFish);
+    m_nFGSiz = Mid(g, GenFGSiz);
+    m_nFidx = Mid(g, GenFidx);
 
     bool weighted = false;     // some active pattern is in weight mode
     int realSum = 0;           // fish the Real Number patterns can supply
     int realLast = -1;
     for (int p = 0; p < FTblMax; p++) {
-        int c = 13 + 11 * p;
-        m_nFno[p] = Mid(g, c, 2);
-        m_nFrea[p] = Mid(g, c + 2, 1);
-        m_nFqua[p] = Mid(g, c + 3, 3);
-        m_nFsiz[p] = Mid(g, c + 6, 3);
-        m_nFdis[p] = Mid(g, c + 9, 2);
+        m_nFno[p] = Mid(g, PatField(p, PatFno));
+        m_nFrea[p] = Mid(g, PatField(p, PatFrea));
+        m_nFqua[p] = Mid(g, PatField(p, PatFqua));
+        m_nFsiz[p] = Mid(g, PatField(p, PatFsiz));
+        m_nFdis[p] = Mid(g, PatField(p, PatFdis));
         if (m_nPGC == 1)
             m_nFnh[p] = 0;
         if (m_nFqua[p] > 0 && FishOwned(m_nFno[p])) {

@@ -4,20 +4,21 @@
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/oscall.h"
 #include "scrn01/store/regstore.h"
-#include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstring>
 
-char mbsUserName[USERSIZE] = "Default";
+char mbsUserName[UserSize] = "Default";
 const char FileName1[] = "PondelSet.ini";
 const char FileName2[] = "PondelData.ini";
 const char FileName3[] = "DataWork.ini";
-char WFileName1[PATHSIZE];
-char WFileName2[PATHSIZE];
-char WFileName3[PATHSIZE];
-char line[LINESIZE];
+char WFileName1[PathSize];
+char WFileName2[PathSize];
+char WFileName3[PathSize];
+char line[LineSize];
 
 int FiGrtW = 600;
 int FishLv0SW = 500;
@@ -27,14 +28,34 @@ int FishLv3SW = 5;
 int FishMax2SW = 1;
 int FisttW = 30;
 
-enum { SETLINES = 50, PGLINEKEY = 100, SETKEYW = 3, SETTEXTKEYW = 5 };
+static const StartValues DataFileStart(mbsUserName, WFileName1, WFileName2, WFileName3, line,
+                                       FiGrtW, FishLv0SW, FishLv1SW, FishLv2SW, FishLv3SW,
+                                       FishMax2SW, FisttW);
+
+void DataFileReset()
+{
+    DataFileStart.Restore();
+}
+
+// Data-file lines: a key of 3 digits, then a set line's general and water
+// records, or the program line's fields.
+const int SetKeyWidth = 3;
+const int PgLineKey = 100;
+const int DataRecCol = SetKeyWidth + 1;
+constexpr RecField PgLinePage = {4, 1};
+constexpr RecField PgLineOn = {5, 1};
+constexpr RecField PgLineType = {6, 1};
+constexpr RecField PgLineFL = {7, 1};
+constexpr RecField PgLinePos(int i) { return {8 + 2 * i, 2}; }
+// Settings-file lines: a key of 5 digits, then the value.
+const int SetTextKeyWidth = 5;
 
 // dst = DirName1 + mid + name. A path that does not fit is left empty, so that
 // opening it fails instead of touching a file of a cut name.
 static bool PathSet(char* dst, const char* mid, const char* name)
 {
-    int n = snprintf(dst, PATHSIZE, "%s%s%s", DirName1, mid, name);
-    if (n < 0 || n >= PATHSIZE) {
+    int n = snprintf(dst, PathSize, "%s%s%s", DirName1, mid, name);
+    if (n < 0 || n >= PathSize) {
         dst[0] = '\0';
         return false;
     }
@@ -63,7 +84,7 @@ bool ReadLine1(FILE* fp, char* buf, int cap)
 
 void RegUserSet()
 {
-    char name[USERSIZE];
+    char name[UserSize];
     StrCopyCut(mbsUserName, sizeof mbsUserName, "Default");
     if (OsUserName(name, sizeof name))
         StrCopyCut(mbsUserName, sizeof mbsUserName, name);
@@ -80,26 +101,26 @@ static int Period(int v, int def)
 void SetLineStore(const char* text)
 {
     // The value is the text from column 6 to the end of the line.
-    StrCopyCut(buffer, BUFSIZE, strnlen(text, SETTEXTKEYW) == SETTEXTKEYW ? text + SETTEXTKEYW : "");
-    int key = Mid(text, 1, SETTEXTKEYW);
+    StrCopyCut(buffer, BufSize, strnlen(text, SetTextKeyWidth) == SetTextKeyWidth ? text + SetTextKeyWidth : "");
+    int key = Mid(text, 1, SetTextKeyWidth);
     int size = 0;
     if (char* t = DlgTextTarget(key, &size)) {
         StrCopyCut(t, size, buffer);
         return;
     }
     if (key == 110) {
-        MsgSetText(TITLE, sizeof TITLE, buffer);
+        StrCopyCut(TITLE, sizeof TITLE, buffer);
         return;
     }
     if (key >= 1001 && key <= 1012) {
         if (char* m = MsgTableText(key - 1000))
-            MsgSetText(m, MSGTXT, buffer);
+            StrCopyCut(m, MsgTxtSize, buffer);
         return;
     }
     int v = Mid(buffer, 1, 4);
     switch (key) {
-    case 2001: nSpeed1 = Period(v, 300); break;
-    case 2002: nSpeed2 = Period(v, 70); break;
+    case 2001: nSpeed1 = Period(v, Speed1Default); break;
+    case 2002: nSpeed2 = Period(v, Speed2Default); break;
     case 2003: nSp1 = v; break;
     case 2004: m_nJPF = v; break;
     case 2005: aw1a = v; break;
@@ -127,7 +148,7 @@ void FileRead1()
     FILE* fp = OpenRead(WFileName1);
     if (!fp)
         return;
-    while (ReadLine1(fp, line, SETLINESIZE))
+    while (ReadLine1(fp, line, SetLineSize))
         SetLineStore(line);
     if (fclose(fp) != 0)
         MsgWrt1(1, Msg001, WFileName1, 0);
@@ -150,24 +171,24 @@ int DataReadLines(FILE* fp, bool* pgseen)
 {
     int n = 0;
     *pgseen = false;
-    while (ReadLine1(fp, line, LINESIZE)) {
-        int key = Mid(line, 1, SETKEYW);
-        if (key == PGLINEKEY) {
+    while (ReadLine1(fp, line, LineSize)) {
+        int key = Mid(line, 1, SetKeyWidth);
+        if (key == PgLineKey) {
             if (*pgseen)
                 continue;
             *pgseen = true;
-            m_nPgpage = Mid(line, 4, 1);
-            m_nPgon = Mid(line, 5, 1);
-            m_nPGType = Mid(line, 6, 1);
-            m_nPGFL = Mid(line, 7, 1);
+            m_nPgpage = Mid(line, PgLinePage);
+            m_nPgon = Mid(line, PgLineOn);
+            m_nPGType = Mid(line, PgLineType);
+            m_nPGFL = Mid(line, PgLineFL);
             for (int i = 0; i < PgMax; i++)
-                m_nPg[i] = Mid(line, 8 + 2 * i, 2);
-        } else if (key >= 1 && key <= SETLINES) {
-            if (n >= SETLINES)
-                continue;   // the store has 50 rows
+                m_nPg[i] = Mid(line, PgLinePos(i));
+        } else if (key >= 1 && key <= SetMax) {
+            if (n >= SetMax)
+                continue;   // the store has SetMax rows
             size_t len = strlen(line);
-            RecordTake(m_nGen[n], line, len, 4, GenByte);
-            RecordTake(m_nWat[n], line, len, 4 + GenByte, WatByte);
+            RecordTake(m_nGen[n], line, len, DataRecCol, GenByte);
+            RecordTake(m_nWat[n], line, len, DataRecCol + GenByte, WatByte);
             n++;
         }
     }
@@ -211,7 +232,7 @@ void DataReadFinish(int af, int sets, bool pgseen, const char* path)
             m_nPg[i] = i <= m_nPGMax ? i + 1 : 0;
     } else {
         // A hand-edited line may name pages and sets that do not exist.
-        if (m_nPgpage < 1 || m_nPgpage > 5)
+        if (m_nPgpage < 1 || m_nPgpage > PgPageMax)
             m_nPgpage = 1;
         for (int i = 0; i < PgMax; i++)
             if (m_nPg[i] < 0 || m_nPg[i] > SetMax)
@@ -272,8 +293,8 @@ static char Digit1(int v)
 bool DataWriteLines(FILE* old, FILE* work)
 {
     if (old) {
-        while (ReadLine1(old, line, LINESIZE)) {
-            if (Mid(line, 1, SETKEYW) == 0) {
+        while (ReadLine1(old, line, LineSize)) {
+            if (Mid(line, 1, SetKeyWidth) == 0) {
                 fputs(line, work);
                 fputc('\n', work);
             }
@@ -287,7 +308,7 @@ bool DataWriteLines(FILE* old, FILE* work)
         fputc('\n', work);
     }
     // The program line: 107 characters.
-    fputs("100", work);
+    fprintf(work, "%0*d", SetKeyWidth, PgLineKey);
     fputc(Digit1(m_nPgpage), work);
     fputc(Digit1(m_nPgon), work);
     fputc(Digit1(m_nPGType), work);

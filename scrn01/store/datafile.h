@@ -6,19 +6,26 @@
 
 #include <cstdio>
 
-enum { PATHSIZE = 256, LINESIZE = 650, SETLINESIZE = 100, USERSIZE = 32 };
+const int PathSize = 256;      // a data-file path
+const int LineSize = 650;      // a data-file line with its terminator
+const int SetLineSize = 100;   // a settings-file line with its terminator
+const int UserSize = 32;       // the user name
 
-extern char mbsUserName[USERSIZE];   // logged-on user, "Default" when the system gives none
+extern char mbsUserName[UserSize];   // logged-on user, "Default" when the system gives none
 extern const char FileName1[];       // "PondelSet.ini"
 extern const char FileName2[];       // "PondelData.ini"
 extern const char FileName3[];       // "DataWork.ini"
-extern char WFileName1[PATHSIZE];    // settings path while read; then the data file DataRead used
-extern char WFileName2[PATHSIZE];    // per-user data file, the save target
-extern char WFileName3[PATHSIZE];    // work file
-extern char line[LINESIZE];          // line buffer of the readers and the writer
+extern char WFileName1[PathSize];    // settings path while read; then the data file DataRead used
+extern char WFileName2[PathSize];    // per-user data file, the save target
+extern char WFileName3[PathSize];    // work file
+extern char line[LineSize];          // line buffer of the readers and the writer
 
 // Settings-file values of the fish-table tuning; RegRead makes them current.
 extern int FiGrtW, FishLv0SW, FishLv1SW, FishLv2SW, FishLv3SW, FishMax2SW, FisttW;
+
+// Every global above back to its value at start-up (tests call it
+// for a clean state).
+void DataFileReset();
 
 void RegUserSet();
 void FileRead1();

@@ -1,5 +1,6 @@
 // Default run-time texts of the configuration dialog.
 #include "scrn01/store/dlgtext.h"
+#include "scrn01/settings/startvalues.h"
 
 char DLT_General[14] = "General";
 char DLT_DirectSize[20] = "Direct Size";
@@ -66,8 +67,30 @@ char DLT_BC_FF[16] = "From First";
 char DLT_PgFF[16] = "From First";
 char DLT_DLG[30] = "PondelHarbor Screen Saver";
 
+static const StartValues DlgTextStart(DLT_General, DLT_DirectSize, DLT_NewFish, DLT_GuestFish,
+                                      DLT_FishSize, DLT_FS_Small, DLT_FS_Big, DLT_Screen,
+                                      DLT_Height, DLT_Low, DLT_Midum, DLT_High, DLT_Full,
+                                      DLT_ScrollSpeed, DLT_SS_Fast, DLT_SS_Slow, DLT_ProgramOn,
+                                      DLT_Program, DLT_Off, DLT_PG_CHGType, DLT_PG_Random,
+                                      DLT_PG_Round, DLT_PG_Repeat, DLT_OK, DLT_Cancel,
+                                      DLT_EachScene, DLT_SetNo, DLT_SceneLength, DLT_RepAny,
+                                      DLT_RepLump, DLT_SL_Random, DLT_SL_Short, DLT_SL_Long,
+                                      DLT_Quantity, DLT_Qt_Small, DLT_Qt_Many, DLT_FishClass,
+                                      DLT_FC_Quantity, DLT_FCQ_RealNum, DLT_FCQ_Small, DLT_FCQ_Many,
+                                      DLT_Size, DLT_SZ_BSize, DLT_BS_Small, DLT_BS_Big, DLT_SZ_Disp,
+                                      DLT_DS_Small, DLT_DS_Big, DLT_BackColor, DLT_ChangeSpeed,
+                                      DLT_BC_Fast, DLT_BC_Slow, DLT_BC_CHGType, DLT_BC_Random,
+                                      DLT_BC_Round, DLT_BC_Repeat, DLT_Scene, DLT_SC_REP,
+                                      DLT_SetADD, DLT_SetDLT, DLT_PgReset, DLT_BC_FF, DLT_PgFF,
+                                      DLT_DLG);
+
+void DlgTextReset()
+{
+    DlgTextStart.Restore();
+}
+
 #define T(x) { x, (int)sizeof x }
-static const struct { char* text; int size; } DlgTexts[63] = {
+static const struct { char* text; int size; } DlgTexts[DlgTextMax] = {
     T(DLT_General), T(DLT_DirectSize), T(DLT_NewFish),
     T(DLT_GuestFish), T(DLT_FishSize), T(DLT_FS_Small),
     T(DLT_FS_Big), T(DLT_Screen), T(DLT_Height),
@@ -94,11 +117,11 @@ static const struct { char* text; int size; } DlgTexts[63] = {
 
 char* DlgTextTarget(int key, int* size)
 {
-    if (key >= 1 && key <= 63) {
+    if (key >= 1 && key <= DlgTextMax) {
         *size = DlgTexts[key - 1].size;
         return DlgTexts[key - 1].text;
     }
-    if (key == 100) {
+    if (key == DlgCaptionKey) {
         *size = (int)sizeof DLT_DLG;
         return DLT_DLG;
     }

@@ -2,6 +2,9 @@
 // any of them (keys 1..63, 100); each buffer holds its capacity plus the terminator.
 #pragma once
 
+const int DlgTextMax = 63;      // settings-file keys 1..63: the texts below but DLT_DLG
+const int DlgCaptionKey = 100;  // settings-file key of DLT_DLG
+
 extern char DLT_General[14];
 extern char DLT_DirectSize[20];
 extern char DLT_NewFish[14];
@@ -66,6 +69,9 @@ extern char DLT_PgReset[8];
 extern char DLT_BC_FF[16];
 extern char DLT_PgFF[16];
 extern char DLT_DLG[30];     // dialog caption
+
+// Every text back to its default (tests call it for a clean state).
+void DlgTextReset();
 
 // Text buffer of settings-file key 1..63 or 100 and its size (terminator
 // included); null for any other key.

@@ -1,30 +1,41 @@
 // Error messages and the error log.
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/oscall.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstdio>
 #include <cstring>
 
-char Msg001[MSGTXT] = "SYSTEM001 System File can't close !";
-char Msg002[MSGTXT] = "SYSTEM002 Registry Access Error";
-char Msg003[MSGTXT] = "SYSTEM003 System File can't Delete !";
-char Msg004[MSGTXT] = "SYSTEM004 Registry Read Error!";
-char Msg005[MSGTXT] = "SYSTEM005 Bottan Mark Nothing!";
-char Msg006[MSGTXT] = "SYSTEM006 Fish Mark Nothing!";
-char Msg007[MSGTXT] = "SYSTEM007 Back Color Mark Nothing!";
-char Msg009[MSGTXT] = "SYSTEM009 DeleteObject!";
-char Msg010[MSGTXT] = "SYSTEM010 DeleteDC!";
-char Msg011[MSGTXT] = "SYSTEM011 System File can't Rename!";
-char Msg012[MSGTXT] = "SYSTEM012 System File Not Found!";
+char Msg001[MsgTxtSize] = "SYSTEM001 System File can't close !";
+char Msg002[MsgTxtSize] = "SYSTEM002 Registry Access Error";
+char Msg003[MsgTxtSize] = "SYSTEM003 System File can't Delete !";
+char Msg004[MsgTxtSize] = "SYSTEM004 Registry Read Error!";
+char Msg005[MsgTxtSize] = "SYSTEM005 Bottan Mark Nothing!";
+char Msg006[MsgTxtSize] = "SYSTEM006 Fish Mark Nothing!";
+char Msg007[MsgTxtSize] = "SYSTEM007 Back Color Mark Nothing!";
+char Msg009[MsgTxtSize] = "SYSTEM009 DeleteObject!";
+char Msg010[MsgTxtSize] = "SYSTEM010 DeleteDC!";
+char Msg011[MsgTxtSize] = "SYSTEM011 System File can't Rename!";
+char Msg012[MsgTxtSize] = "SYSTEM012 System File Not Found!";
 char TITLE[20] = "PondelHarbor";
 char MsgStr[256];
 char DATime[20];
 const char ErrFileName[] = "PondelErr.log";
 char DirName1[512];
 int m_nMsgon = 0;
+MsgBoxHookFn MsgBoxHook = nullptr;
 
 static char LogPath[256];    // DirName1 + ErrFileName, a buffer of its own
 static char LogFallback[512];
+
+static const StartValues MsgLogStart(Msg001, Msg002, Msg003, Msg004, Msg005, Msg006, Msg007, Msg009,
+                                     Msg010, Msg011, Msg012, TITLE, MsgStr, DATime, DirName1,
+                                     m_nMsgon, MsgBoxHook, LogPath, LogFallback);
+
+void MsgLogReset()
+{
+    MsgLogStart.Restore();
+}
 
 void StrCopyCut(char* dst, int cap, const char* src)
 {
@@ -63,11 +74,6 @@ char* MsgTableText(int n)
     }
 }
 
-void MsgSetText(char* dst, int cap, const char* src)
-{
-    StrCopyCut(dst, cap, src);
-}
-
 void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1)
 {
     if (!msg1)
@@ -94,13 +100,17 @@ void MsgWrt1(int msgno, const char* msg1, const char* msg2, int tp1)
 void MsgOut(int tp1)
 {
     if (m_nMsgon == 1) {
-        unsigned icon;
+        int icon;
         switch (tp1) {
-        case 1: icon = 0x30; break;   // exclamation
-        case 2: icon = 0x20; break;   // question
-        default: icon = 0x10; break;  // hand
+        case 1: icon = OsMbIconExclamation; break;
+        case 2: icon = OsMbIconQuestion; break;
+        default: icon = OsMbIconHand; break;
         }
-        OsMessageBox(MsgStr, TITLE, 0x1000 | icon);  // system modal
+        unsigned style = (unsigned)(OsMbSystemModal | icon);
+        if (MsgBoxHook)
+            MsgBoxHook(MsgStr, TITLE, style);
+        else
+            OsMessageBox(MsgStr, TITLE, style);
         return;
     }
     WriteLog1();

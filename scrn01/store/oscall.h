@@ -2,6 +2,7 @@
 // seam: oscall_win.cpp uses the Win32 API, oscall_native.cpp stands in for it
 // in the native unit-test build.
 #pragma once
+#include <cstdio>
 
 // Local date and time as "yyyy.MM.dd" and "HH:mm" (24-hour). Each returns
 // false when formatting fails; the caller then uses its fallback text.
@@ -14,14 +15,17 @@ void OsWriteProfileString(const char* section, const char* key, const char* valu
 // Clear read-only and hidden marks of a file. Returns false on failure.
 bool OsSetFileNormal(const char* path);
 
-// Show a message box with no owner; returns the button pressed. Tests may
-// replace the box through MsgBoxHook.
+// Message-box style flags, with the values of the Windows ones (checked in
+// oscall_win.cpp).
+const int OsMbIconHand = 0x10;
+const int OsMbIconQuestion = 0x20;
+const int OsMbIconExclamation = 0x30;
+const int OsMbSystemModal = 0x1000;
+
+// Show a message box with no owner; returns the button pressed.
 int OsMessageBox(const char* text, const char* caption, unsigned style);
-typedef int (*MsgBoxHookFn)(const char* text, const char* caption, unsigned style);
-extern MsgBoxHookFn MsgBoxHook;
 
 // --- Data files ---
-#include <cstdio>
 
 // Logged-on user name into out (cap characters with the terminator). False
 // when the system gives none or it does not fit.

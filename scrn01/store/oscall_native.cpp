@@ -3,13 +3,24 @@
 #include "scrn01/store/oscall.h"
 #include "scrn01/store/oscall_native.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <string>
 
-MsgBoxHookFn MsgBoxHook = nullptr;
 std::map<std::string, std::string> NativeProfile;
 std::string NativeDate, NativeTime;
+std::string NativeUserName;
+
+void NativeOsReset()
+{
+    NativeProfile.clear();
+    NativeDate.clear();
+    NativeTime.clear();
+    NativeUserName.clear();
+}
 
 // Formats the local time with fmt unless a fixed text is set.
 static bool LocalStamp(const std::string& fixed, const char* fmt, char* out, int cap)
@@ -55,17 +66,11 @@ bool OsSetFileNormal(const char* path)
 
 int OsMessageBox(const char* text, const char* caption, unsigned style)
 {
-    if (MsgBoxHook)
-        return MsgBoxHook(text, caption, style);
     fprintf(stderr, "[%s] %s\n", caption, text);
     return 1;
 }
 
 // --- Data files ---
-#include <sys/stat.h>
-#include <unistd.h>
-
-std::string NativeUserName;
 
 bool OsUserName(char* out, int cap)
 {

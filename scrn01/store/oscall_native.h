@@ -8,3 +8,6 @@ extern std::string NativeDate, NativeTime;                // fixed clock when no
 
 // User name the stand-in reports; empty: the system gives none.
 extern std::string NativeUserName;
+
+// All of the above emptied.
+void NativeOsReset();

@@ -1,9 +1,13 @@
 // Win32 side of the store's operating-system calls.
 #include "scrn01/store/oscall.h"
 
+#include <io.h>
 #include <windows.h>
 
-MsgBoxHookFn MsgBoxHook = nullptr;
+static_assert(OsMbIconHand == MB_ICONHAND, "message-box flag");
+static_assert(OsMbIconQuestion == MB_ICONQUESTION, "message-box flag");
+static_assert(OsMbIconExclamation == MB_ICONEXCLAMATION, "message-box flag");
+static_assert(OsMbSystemModal == MB_SYSTEMMODAL, "message-box flag");
 
 bool OsLocalDate(char* out, int cap)
 {
@@ -32,13 +36,10 @@ bool OsSetFileNormal(const char* path)
 
 int OsMessageBox(const char* text, const char* caption, unsigned style)
 {
-    if (MsgBoxHook)
-        return MsgBoxHook(text, caption, style);
     return MessageBoxA(nullptr, text, caption, style);
 }
 
 // --- Data files ---
-#include <io.h>
 
 bool OsUserName(char* out, int cap)
 {

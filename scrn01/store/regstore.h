@@ -1,16 +1,17 @@
-// Registry store: the installation key (read only) and the per-user key.
+// Registry store, the values: the per-user and installation values with their
+// registry names and defaults, and the owned-kind digit codec. Portable; the
+// operations that read and write the registry are in regstore_win.h.
 //   HKEY_CLASSES_ROOT  "Software\PondelHarbor"                   Directory, FullScreenFlg, BackColorsFlg
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
 //                                                                 owned kinds, new-fish counters
-// The values themselves and RegNoRead build everywhere; the operations that
-// touch the registry exist only in the Windows build.
 #pragma once
+#include "scrn01/settings/fishtable.h"
 
-enum { FSSMAX = 35, BUFSIZE = 650 };
+const int BufSize = 650;      // shared text buffer
 
 // Per-user values.
 extern int m_nSYS01;          // "OSIJDUA" periods to wait before the next new-fish event
-extern int m_nFss[FSSMAX];    // "OKSKKIS" owned-kind flags, kind k at index k-1
+extern int m_nFss[FishMax];   // "OKSKKIS" owned-kind flags, kind k at index k-1
 extern int m_nFGSif;          // "RSGDBAM" Direct Size
 extern int m_nSHf;            // "ISKJEUH" screen height 0 Low, 1 Midum, 2 High, 3 Full
 extern int m_nSSpe;           // "KISJUAK" scroll speed 1..50
@@ -24,45 +25,27 @@ extern int uskgn2;            // 1: the installation key could not be opened
 // Rows of the colour swatch band picked by "BackColorsFlg": 11..20 (0, 2) or 1..10 (1).
 extern int WATHT, WATHB;
 
-extern char buffer[BUFSIZE];  // shared text buffer: registry strings, list copies
+extern char buffer[BufSize];  // shared text buffer: registry strings, list copies
 
 extern const char regnameS[];  // "Software\PondelHarbor"
 extern const char regname[];   // "Control Panel\Screen Saver.PondelHarbor"
 extern const char stnameS1[], stname2[], stname3[], stname10[], stname11[], stname12[];
 extern const char stname13[], stname14[], stname15[], stname17[], stname18[];
 extern const char regdef2[];   // "10000000000000000000000000000000000": only kind 1 owned
-enum { regdefS1 = 3, regdef10 = 1, regdef11 = 1, regdef12 = 5, regdef18 = 1000 };
+const int regdefS1 = 3;
+const int regdef10 = 1;
+const int regdef11 = 1;
+const int regdef12 = 5;
+const int regdef18 = 1000;
 
 // Owned-kind digits: m_nFss from a digit text (missing digits read as 0), and
-// back into a 35-digit text (out needs FSSMAX + 1 characters).
+// back into a 35-digit text (out needs FishMax + 1 characters).
 void FssFromText(const char* text);
 void FssToText(char* out);
 
+// Every value above back to its value at start-up (tests call it
+// for a clean state).
+void RegValuesReset();
+
 // Defaults for every per-user value, without the registry (not installed).
 void RegNoRead();
-
-#ifdef _WIN32
-#include <windows.h>
-
-extern HKEY rgMyKey;           // open key
-extern DWORD rgResult;         // disposition of the last create: 1 created, 2 opened
-extern DWORD rgType, rgSize;
-extern int rgintb;             // int exchange buffer
-extern int rgaces;             // 1 while the read-only installation key is open
-
-// Result 0 read (or default written), 1 missing on the read-only key, 2 the key
-// is new and the default could not be written, 3 missing and the default
-// could not be written. The value lands in rgintb / buffer.
-int RegReadInt(const char* rgname, int rginit);
-int RegReadStr(const char* rgname, const char* rginit);
-bool RegSetInt(const char* rgname, int rgdata);
-bool RegSetStr(const char* rgname, const char* rgdata);
-
-int RegDirSet();    // 0 ok, 1 Directory missing, 2 key missing (uskgn2 = 1), 4 close failed
-int RegFlgRead();   // 0 ok, 1 a flag missing, 2 key missing, 4 close failed
-int RegRead(int af);// 0 ok, 2 close failed, 3 new key and a default not written, 4 no key
-int RegWrite();     // 0 ok, 1 a write failed, 2 close failed
-int RegSy1();       // 0 ok, 1 a write failed, 2 close failed, 3 new key and default not written
-int RegSy2();       // 0 ok, 1 a write failed, 2 close failed
-int SYScntW();      // 0 ok, 1 a write failed, 2 close failed
-#endif

@@ -1,12 +1,13 @@
 // Per-user and installation values of the registry store, their defaults and
-// the owned-kind digit codec. No registry access here (see regstore.cpp).
+// the owned-kind digit codec. No registry access here (see regstore_win.cpp).
 #include "scrn01/store/regstore.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/startvalues.h"
 
 #include <cstring>
 
 int m_nSYS01 = regdefS1;
-int m_nFss[FSSMAX] = {1};
+int m_nFss[FishMax] = {1};
 int m_nFGSif = regdef10;
 int m_nSHf = regdef11;
 int m_nSSpe = regdef12;
@@ -19,7 +20,16 @@ int uskgn2 = 0;
 int WATHT = 11;
 int WATHB = 20;
 
-char buffer[BUFSIZE];
+char buffer[BufSize];
+
+static const StartValues RegValuesStart(m_nSYS01, m_nFss, m_nFGSif, m_nSHf, m_nSSpe, m_nFgf,
+                                        m_nSYScnt, m_nSYSrnd, m_nFullSCf, m_nBackCRf, uskgn2, WATHT,
+                                        WATHB, buffer);
+
+void RegValuesReset()
+{
+    RegValuesStart.Restore();
+}
 
 const char regnameS[] = "Software\\PondelHarbor";
 const char regname[] = "Control Panel\\Screen Saver.PondelHarbor";
@@ -39,19 +49,19 @@ const char regdef2[] = "10000000000000000000000000000000000";
 void FssFromText(const char* text)
 {
     // One digit per kind; the text may be shorter than 35 (the rest are not owned).
-    size_t n = strnlen(text, FSSMAX);
-    for (int k = 1; k <= FSSMAX; k++)
+    size_t n = strnlen(text, FishMax);
+    for (int k = 1; k <= FishMax; k++)
         m_nFss[k - 1] = (size_t)k <= n ? Mid(text, k, 1) : 0;
 }
 
 void FssToText(char* out)
 {
     // Each flag as one decimal digit; a value outside 0..9 keeps its low digit.
-    for (int k = 0; k < FSSMAX; k++) {
+    for (int k = 0; k < FishMax; k++) {
         int v = m_nFss[k] % 10;
         out[k] = (char)('0' + (v < 0 ? -v : v));
     }
-    out[FSSMAX] = '\0';
+    out[FishMax] = '\0';
 }
 
 void RegNoRead()

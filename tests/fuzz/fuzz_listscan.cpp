@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(n >= 1);
     for (int i = 1; i <= n + 1 && i <= 60; i++) {
         Pam(text.c_str(), i, "$", sz);
-        Check(strnlen(RTMoji, RTMAX) < RTMAX);
+        Check(strnlen(RTMoji, RTMojiSize) < RTMojiSize);
         Pam2(1, ":");
-        Check(strnlen(RTMoji2, RTMAX) < RTMAX);
+        Check(strnlen(RTMoji2, RTMojiSize) < RTMojiSize);
         Pam3();
         Pam2(2, ":");
         Pam3();

@@ -1,6 +1,6 @@
 // Settings-file reader: any text keeps every replaced text inside its buffer
 // and the timer periods positive.
-#include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/dlgtext.h"
 #include "scrn01/store/msglog.h"
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* fp = fmemopen((void*)data, size, "r");
     if (!fp)
         return 0;
-    while (ReadLine1(fp, line, SETLINESIZE)) {
-        Check(strlen(line) < SETLINESIZE);
+    while (ReadLine1(fp, line, SetLineSize)) {
+        Check(strlen(line) < SetLineSize);
         SetLineStore(line);
     }
     fclose(fp);
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(strnlen(TITLE, sizeof TITLE) < sizeof TITLE);
     for (int n = 1; n <= 12; n++)
         if (char* m = MsgTableText(n))
-            Check(strnlen(m, MSGTXT) < MSGTXT);
+            Check(strnlen(m, MsgTxtSize) < MsgTxtSize);
     Check(nSpeed1 >= 1 && nSpeed2 >= 1);
     return 0;
 }

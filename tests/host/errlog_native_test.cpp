@@ -19,20 +19,18 @@ class Report : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        MsgLogReset();
+        NativeOsReset();
         m_nMsgon = 1;
         MsgBoxHook = RecordBox;
         lastBox.clear();
-        NativeProfile.clear();
         NativeDate = "2006.06.02";
         NativeTime = "16:56";
     }
     void TearDown() override
     {
-        m_nMsgon = 0;
-        MsgBoxHook = nullptr;
-        DirName1[0] = '\0';
-        NativeDate.clear();
-        NativeTime.clear();
+        MsgLogReset();
+        NativeOsReset();
     }
 };
 
@@ -60,15 +58,11 @@ TEST_F(Report, LongTextsAreCutToTheirBuffers)
     EXPECT_EQ(lastBox.rfind("Error Point005 SYSTEM001", 0), 0u);
 
     // A replaced message text keeps at most 79 characters.
-    char saved[MSGTXT];
-    StrCopyCut(saved, sizeof saved, Msg004);
-    MsgSetText(MsgTableText(4), MSGTXT, std::string(300, 'm').c_str());
+    StrCopyCut(MsgTableText(4), MsgTxtSize, std::string(300, 'm').c_str());
     EXPECT_EQ(std::string(Msg004), std::string(79, 'm'));
-    MsgSetText(MsgTableText(4), MSGTXT, saved);
     EXPECT_EQ(MsgTableText(8), nullptr);
-    MsgSetText(TITLE, sizeof TITLE, "A title far longer than nineteen");
+    StrCopyCut(TITLE, sizeof TITLE, "A title far longer than nineteen");
     EXPECT_EQ(std::string(TITLE), "A title far longer ");
-    MsgSetText(TITLE, sizeof TITLE, "PondelHarbor");
 }
 
 TEST_F(Report, LogLineAndFallbackEntry)

@@ -43,7 +43,7 @@ protected:
         CreateDirectoryA(dir.c_str(), nullptr);
         DeleteFileA((dir + "PondelErr.log").c_str());
         WriteProfileStringA("PondelHarbor", "MsgError", nullptr);
-        m_nMsgon = 0;
+        MsgLogReset();
         boxes.clear();
         MsgBoxHook = RecordBox;
     }
@@ -54,9 +54,7 @@ protected:
         DeleteFileA(log.c_str());
         RemoveDirectoryA(dir.c_str());
         WriteProfileStringA("PondelHarbor", "MsgError", nullptr);
-        DirName1[0] = '\0';
-        m_nMsgon = 0;
-        MsgBoxHook = nullptr;
+        MsgLogReset();
     }
     std::vector<std::string> LogLines()
     {

@@ -1,6 +1,6 @@
 // The exception guard around the mode dispatch: a fault escaping a mode ends
 // the process through the guard, not as a crash.
-#include "scrnsave/scrnsave.h"
+#include "scrnsave/hostframe.h"
 #include "saver_harness.h"
 
 #include <gtest/gtest.h>

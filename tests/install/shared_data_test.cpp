@@ -45,7 +45,7 @@ void ExpectSetInRange(int i)
     EXPECT_TRUE(InRange("basic size", m_nFGSiz, 50, 300));
     for (int p = 0; p < FTblMax; p++) {
         SCOPED_TRACE("pattern " + std::to_string(p));
-        EXPECT_TRUE(InRange("kind", m_nFno[p], 0, FSSMAX));
+        EXPECT_TRUE(InRange("kind", m_nFno[p], 0, FishMax));
         EXPECT_TRUE(InRange("real number", m_nFrea[p], 0, 1));
         EXPECT_TRUE(InRange("quantity", m_nFqua[p], 0, 100));
         EXPECT_TRUE(InRange("size", m_nFsiz[p], 50, 500));

@@ -19,22 +19,26 @@ inline void PutField(char* row, int col, int w, int v)
     memcpy(row + col - 1, b, (size_t)w);
 }
 
+inline void PutField(char* row, RecField f, int v)
+{
+    PutField(row, f.col, f.width, v);
+}
+
 inline void SetHead(int i, int pgc, int rnd, int pgl, int fish, int basic)
 {
-    PutField(m_nGen[i], 1, 1, pgc);
-    PutField(m_nGen[i], 2, 1, rnd);
-    PutField(m_nGen[i], 3, 2, pgl);
-    PutField(m_nGen[i], 5, 3, fish);
-    PutField(m_nGen[i], 8, 3, basic);
+    PutField(m_nGen[i], GenPGC, pgc);
+    PutField(m_nGen[i], GenPGRnd, rnd);
+    PutField(m_nGen[i], GenPGL, pgl);
+    PutField(m_nGen[i], GenFish, fish);
+    PutField(m_nGen[i], GenFGSiz, basic);
 }
 
 inline void SetPat(int i, int p, int kind, int rea, int qua, int siz = 100)
 {
-    int c = 13 + 11 * p;
-    PutField(m_nGen[i], c, 2, kind);
-    PutField(m_nGen[i], c + 2, 1, rea);
-    PutField(m_nGen[i], c + 3, 3, qua);
-    PutField(m_nGen[i], c + 6, 3, siz);
+    PutField(m_nGen[i], PatField(p, PatFno), kind);
+    PutField(m_nGen[i], PatField(p, PatFrea), rea);
+    PutField(m_nGen[i], PatField(p, PatFqua), qua);
+    PutField(m_nGen[i], PatField(p, PatFsiz), siz);
 }
 
 inline void OwnOnly(int kind)
@@ -43,21 +47,21 @@ inline void OwnOnly(int kind)
         m_nFss[k] = (k + 1 == kind);
 }
 
-// `sets` loaded empty sets, only kind 1 owned, an empty aquarium, program off.
+// `sets` loaded empty sets, only kind 1 owned, an empty aquarium, program off
+// (change type Random), sizes not direct.
 inline void ResetState(int sets)
 {
+    RecordsReset();
+    ProgramReset();
+    FishTableReset();
+    FishDataReset();
+    RegValuesReset();
     m_nPGMax = sets - 1;
     for (int i = 0; i < SetMax; i++) {
         snprintf(m_nGen[i], sizeof m_nGen[i], "%s%s\n", m_nGenini2, m_nGenini3);
         snprintf(m_nWat[i], sizeof m_nWat[i], "%s", m_nWatini);
-        m_nPga[i] = m_nPg[i] = 0;
     }
-    OwnOnly(1);
-    memset(ffshu, 0, sizeof ffshu);
-    memset(m_nFnh, 0, sizeof m_nFnh);
-    m_nIdx = m_nIdxBk = m_nPGC = m_nFGSif = m_nPgon = m_nPGFL = 0;
-    m_nPGidx = m_nPgtr = m_nPGcnt = m_nPGf = wtchgf = m_nFTSflg = INF01 = addfigf = 0;
-    m_nSHf = 1;
+    m_nFGSif = 0;
     m_nPGType = 1;
 }
 

@@ -3,7 +3,7 @@
 // under Wine.
 #include "store_testutil.h"
 
-#include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"
@@ -53,20 +53,21 @@ protected:
 #ifndef _WIN32
         NativeUserName = "alice";
 #endif
+        RecordsReset();
+        ProgramReset();
+        RegValuesReset();
+        DataFileReset();
         dir = MakeInstallDir("data");
         RegUserSet();
         shared = dir + "PondelData.ini";
         user = dir + mbsUserName + "PondelData.ini";
         work = dir + "DataWork.ini";
-        m_nIdx = 0;
-        m_nSHf = 1;
         CatchReports();
     }
     void TearDown() override
     {
-        MsgBoxHook = nullptr;
-        m_nMsgon = 0;
         RemoveInstallDir(dir);
+        MsgLogReset();
     }
     std::string GenRow(int i) { return std::string(m_nGen[i], strnlen(m_nGen[i], GenByte)); }
     std::string WatRow(int i) { return std::string(m_nWat[i], strnlen(m_nWat[i], WatByte)); }
@@ -76,26 +77,10 @@ protected:
 
 class SetFileTest : public DataFileTest {
 protected:
-    void SetUp() override
-    {
-        DataFileTest::SetUp();
-        saveTitle = TITLE;
-        saveMsg4 = Msg004;
-        saveOff = DLT_Off;
-        saveGen = DLT_General;
-        saveLow = DLT_Low;
-    }
     void TearDown() override
     {
-        StrCopyCut(TITLE, sizeof TITLE, saveTitle.c_str());
-        StrCopyCut(Msg004, MSGTXT, saveMsg4.c_str());
-        StrCopyCut(DLT_Off, sizeof DLT_Off, saveOff.c_str());
-        StrCopyCut(DLT_General, sizeof DLT_General, saveGen.c_str());
-        StrCopyCut(DLT_Low, sizeof DLT_Low, saveLow.c_str());
-        nSpeed1 = 300;
-        nSpeed2 = 70;
-        FiGrtW = 600;
-        FisttW = 30;
+        DlgTextReset();
+        TuningReset();
         DataFileTest::TearDown();
     }
     void Read(const std::string& text)
@@ -103,7 +88,6 @@ protected:
         WriteFileText(dir + "PondelSet.ini", text);
         FileRead1();
     }
-    std::string saveTitle, saveMsg4, saveOff, saveGen, saveLow;
 };
 
 TEST_F(SetFileTest, NumbersStartAtColumnSixAndTakeFourCharacters)
@@ -149,7 +133,32 @@ TEST_F(SetFileTest, LongLineIsOneLineAndLastLineKeepsItsLastCharacter)
     EXPECT_EQ(nSpeed2, 70);
     EXPECT_STREQ(DLT_Low, "xxxxxxxxx");
     EXPECT_STREQ(DLT_Midum, "Mid");
-    StrCopyCut(DLT_Midum, sizeof DLT_Midum, "Midum");
+}
+
+// What one settings file replaced must not reach the next reader: the resets
+// bring back the built-in defaults.
+TEST_F(SetFileTest, ResetsBringBackTheBuiltInDefaults)
+{
+    Read("00019x\n00011y\n00100Caption\n00110Title\n01004Message\n"
+         "020010010\n020030007\n020051000\n020091\n030010001\n030070002\n");
+    ASSERT_STREQ(DLT_Off, "x");
+    ASSERT_EQ(nSp1, 7);
+    DlgTextReset();
+    MsgLogReset();
+    TuningReset();
+    DataFileReset();
+    EXPECT_STREQ(DLT_Off, "Off");
+    EXPECT_STREQ(DLT_Midum, "Midum");
+    EXPECT_STREQ(DLT_DLG, "PondelHarbor Screen Saver");
+    EXPECT_STREQ(TITLE, "PondelHarbor");
+    EXPECT_STREQ(Msg004, "SYSTEM004 Registry Read Error!");
+    EXPECT_EQ(nSpeed1, 300);
+    EXPECT_EQ(nSp1, 499);
+    EXPECT_EQ(aw1a, 1357);
+    EXPECT_EQ(pswf, 0);
+    EXPECT_EQ(FiGrtW, 600);
+    EXPECT_EQ(FisttW, 30);
+    EXPECT_STREQ(mbsUserName, "Default");
 }
 
 TEST_F(SetFileTest, MissingFileChangesNothing)
@@ -462,7 +471,7 @@ TEST(RegValues, NoReadGivesDefaultsAndOwnedDigitsRoundTrip)
     EXPECT_EQ(m_nSSpe, 5);
     EXPECT_EQ(m_nSYSrnd, 1000);
     EXPECT_EQ(m_nFss[0], 1);
-    for (int k = 1; k < FSSMAX; k++)
+    for (int k = 1; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0);
 
     FssFromText("0101");
@@ -470,7 +479,7 @@ TEST(RegValues, NoReadGivesDefaultsAndOwnedDigitsRoundTrip)
     EXPECT_EQ(m_nFss[3], 1);
     EXPECT_EQ(m_nFss[4], 0);
     EXPECT_EQ(m_nFss[34], 0);
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     EXPECT_STREQ(digits, "01010000000000000000000000000000000");
     RegNoRead();

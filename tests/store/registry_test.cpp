@@ -6,7 +6,7 @@
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore.h"
+#include "scrn01/store/regstore_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -70,12 +70,15 @@ protected:
     void SetUp() override
     {
         DropKeys();
+        RegValuesReset();
         RegNoRead();
-        m_nFullSCf = 0;
-        m_nBackCRf = 0;
-        uskgn2 = 0;
     }
-    void TearDown() override { DropKeys(); }
+    void TearDown() override
+    {
+        DropKeys();
+        DataFileReset();
+        MsgLogReset();
+    }
 };
 
 TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
@@ -85,9 +88,8 @@ TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
     FisttW = 17;
     ASSERT_EQ(RegRead(0), 0);
     EXPECT_EQ(Fistt, 17);
-    FisttW = 30;
     EXPECT_EQ(m_nFss[0], 1);
-    for (int k = 1; k < FSSMAX; k++)
+    for (int k = 1; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0) << k;
     EXPECT_EQ(m_nIdx, 0);
     EXPECT_EQ(m_nFgf, 0);
@@ -175,7 +177,6 @@ TEST_F(RegistryTest, DirectoryOfTheInstallationKey)
     EXPECT_EQ(RegDirSet(), 0);
     EXPECT_EQ(strlen(DirName1), sizeof DirName1 - 1);
     EXPECT_EQ(uskgn2, 0);
-    DirName1[0] = '\0';
 }
 
 TEST_F(RegistryTest, StringsAreTerminatedAndCut)
@@ -187,13 +188,13 @@ TEST_F(RegistryTest, StringsAreTerminatedAndCut)
     EXPECT_STREQ(buffer, "01011");
     EXPECT_EQ(m_nFss[0], 0);
     EXPECT_EQ(m_nFss[4], 1);
-    for (int k = 5; k < FSSMAX; k++)
+    for (int k = 5; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 0) << k;
 
     PutRaw(HKEY_CURRENT_USER, UserKey, "OKSKKIS", REG_SZ, std::string(2000, '1') + '\0');
     ASSERT_EQ(RegRead(1), 0);
     EXPECT_EQ(strlen(buffer), sizeof buffer - 1);
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], 1) << k;
 }
 
@@ -227,9 +228,9 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     m_nSHf = 2;
     m_nSSpe = 42;
     m_nFgf = 1;
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         m_nFss[k] = (k * 7) % 3 == 0;
-    int want[FSSMAX];
+    int want[FishMax];
     memcpy(want, m_nFss, sizeof want);
     m_nFish = 77;   // Genwrt puts the working values into set m_nIdx
     EXPECT_EQ(RegWrite(), 0);
@@ -242,7 +243,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     EXPECT_EQ(m_nSHf, 2);
     EXPECT_EQ(m_nSSpe, 42);
     EXPECT_EQ(m_nFgf, 1);
-    for (int k = 0; k < FSSMAX; k++)
+    for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], want[k]) << k;
 }
 

@@ -1,8 +1,8 @@
 // Registry operations of the store (Windows only).
-#include "scrn01/store/regstore.h"
-#include "scrn01/store/datafile.h"
+#include "scrn01/store/regstore_win.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
 
 #include <cstdlib>
@@ -44,7 +44,7 @@ static bool QueryInt(const char* rgname)
 // buffer. Only REG_SZ / REG_EXPAND_SZ count as present.
 static bool QueryStr(const char* rgname)
 {
-    rgSize = BUFSIZE - 1;
+    rgSize = BufSize - 1;
     rgType = 0;
     LONG r = RegQueryValueExA(rgMyKey, rgname, nullptr, &rgType, (BYTE*)buffer, &rgSize);
     if (r == ERROR_MORE_DATA) {
@@ -55,7 +55,7 @@ static bool QueryStr(const char* rgname)
         rgSize = need;
         r = RegQueryValueExA(rgMyKey, rgname, nullptr, &rgType, (BYTE*)big, &rgSize);
         if (r == ERROR_SUCCESS) {
-            DWORD n = rgSize < BUFSIZE - 1 ? rgSize : BUFSIZE - 1;
+            DWORD n = rgSize < BufSize - 1 ? rgSize : BufSize - 1;
             memcpy(buffer, big, n);
             rgSize = n;
         }
@@ -65,7 +65,7 @@ static bool QueryStr(const char* rgname)
         buffer[0] = '\0';
         return false;
     }
-    buffer[rgSize < BUFSIZE - 1 ? rgSize : BUFSIZE - 1] = '\0';
+    buffer[rgSize < BufSize - 1 ? rgSize : BufSize - 1] = '\0';
     if (rgType != REG_SZ && rgType != REG_EXPAND_SZ) {
         buffer[0] = '\0';
         return false;
@@ -90,12 +90,12 @@ int RegReadInt(const char* rgname, int rginit)
 int RegReadStr(const char* rgname, const char* rginit)
 {
     if (rgResult == REG_CREATED_NEW_KEY && rgaces == 0) {
-        StrCopyCut(buffer, BUFSIZE, rginit);
+        StrCopyCut(buffer, BufSize, rginit);
         return RegSetStr(rgname, buffer) ? 0 : 2;
     }
     if (QueryStr(rgname))
         return 0;
-    StrCopyCut(buffer, BUFSIZE, rginit);
+    StrCopyCut(buffer, BufSize, rginit);
     if (rgaces == 1)
         return 1;
     return RegSetStr(rgname, buffer) ? 0 : 3;
@@ -189,8 +189,8 @@ int RegRead(int af)
         FssFromText(buffer);
         if (!ReadIntStep(stname3, 0))
             break;
-        // The set index must name one of the 50 rows; the data file narrows it further.
-        m_nIdx = (rgintb < 0 || rgintb > 49) ? 0 : rgintb;
+        // The set index must name a row of the set store; the data file narrows it further.
+        m_nIdx = (rgintb < 0 || rgintb >= SetMax) ? 0 : rgintb;
         if (!ReadIntStep(stname10, regdef10))
             break;
         m_nFGSif = rgintb;
@@ -243,7 +243,7 @@ int RegWrite()
     rgaces = 0;
     OpenUserKey();
     int rc = 0;
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     if (!RegSetStr(stname2, digits))
         rc = 1;
@@ -296,7 +296,7 @@ int RegSy2()
     int rc = 0;
     if (!RegSetInt(stnameS1, m_nSYS01))
         rc = 1;
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     if (!RegSetStr(stname2, digits))
         rc = 1;

@@ -3,6 +3,8 @@
 #include "scrnsave/hostframe.h"
 #include "resources/resource.h"
 
+#include <commctrl.h>
+
 HINSTANCE hMainInstance;
 BOOL fOnWin95;
 
@@ -30,6 +32,9 @@ int DoSaverPreview(LPCSTR text)
 
 int DoConfigBox(HWND owner)
 {
+    // The dialog holds a tab control, trackbars and up-down controls.
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&icc);
     if (!RegisterDialogClasses(hMainInstance))
         return 0;
     return (int)DialogBoxParamA(hMainInstance, MAKEINTRESOURCEA(DLG_SCRNSAVECONFIGURE), owner,

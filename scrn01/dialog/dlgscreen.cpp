@@ -1,0 +1,135 @@
+// Configuration dialog: screen height and scroll speed (General page), and
+// the back-colour block of the current set (Section page).
+#include "scrn01/dialog/dialog.h"
+#include "scrn01/dialog/dlgedit.h"
+#include "scrn01/settings/records.h"
+#include "scrn01/store/regstore.h"
+
+#include <commctrl.h>
+#include <iterator>
+
+const int HeightFull = 3;
+
+void ScreenHeightSet(HWND hDlg)
+{
+    if (m_nFullSCf == 0 && m_nSHf == HeightFull)
+        m_nSHf = 2;
+    int top = m_nFullSCf == 0 ? IDC_HHIGH : IDC_HFULL;
+    if (m_nSHf < 0 || m_nSHf > top - IDC_HLOW)
+        m_nSHf = 1;
+    SetRadio(hDlg, IDC_HLOW, top, m_nSHf);
+    static const int height[] = {IDC_HLOW, IDC_HMIDUM, IDC_HHIGH, IDC_HFULL, IDC_SCREENBOX,
+                                 IDC_HEIGHTBOX};
+    EnableIds(hDlg, height, (int)std::size(height), true);
+    static const int speed[] = {IDC_SSPEEDBAR, IDC_SSFAST, IDC_SSSLOW, IDC_SSPEEDBOX,
+                                IDC_SSPEEDNO};
+    EnableIds(hDlg, speed, (int)std::size(speed), m_nSHf != HeightFull);
+    if (m_nFullSCf == 0) {
+        EnableWindow(GetDlgItem(hDlg, IDC_HFULL), FALSE);
+        ShowWindow(GetDlgItem(hDlg, IDC_HFULL), SW_HIDE);
+    }
+}
+
+void BackColorCheckSet(HWND hDlg, int k)
+{
+    SetCheck(hDlg, IDC_BKCHK0 + k, m_nBackCF[IdxChk()][k] != 0);
+}
+
+void BackColorCheckSetini(HWND hDlg)
+{
+    for (int k = 0; k < BackSlots; k++)
+        BackColorCheckSet(hDlg, k);
+}
+
+void BackColorPicSetini(HWND hDlg)
+{
+    for (int k = 0; k < BackSlots; k++)
+        BackColorPicSet(hDlg, k);
+}
+
+// Upper end 0, lower end 31: the upper arrow steps toward picture 0.
+void BackColorSpinRange(HWND hDlg, int k)
+{
+    SendDlgItemMessageA(hDlg, IDC_BKSPIN0 + k, UDM_SETRANGE, 0, MAKELPARAM(0, BackMax - 1));
+}
+
+void BackColorSpinPos(HWND hDlg, int k)
+{
+    SendDlgItemMessageA(hDlg, IDC_BKSPIN0 + k, UDM_SETPOS, 0, MAKELPARAM(m_nBackCC[k], 0));
+}
+
+void BackColorSpinSet(HWND hDlg)
+{
+    for (int k = 0; k < BackSlots; k++)
+        BackColorSpinPos(hDlg, k);
+}
+
+void BackColorSpinRead(HWND hDlg, int k)
+{
+    if (k < 0 || k >= BackSlots)
+        return;
+    LRESULT pos = SendDlgItemMessageA(hDlg, IDC_BKSPIN0 + k, UDM_GETPOS, 0, 0);
+    m_nBackCC[k] = (short)LOWORD(pos);
+    BackColorPicSet(hDlg, k);
+}
+
+void BackColorSpinNotify(HWND hDlg, int k, UINT code)
+{
+    // The step announced by UDN_DELTAPOS is made after this returns.
+    if (code == UDN_DELTAPOS)
+        PostMessageA(hDlg, WM_SPINREAD, (WPARAM)k, 0);
+    else
+        BackColorSpinRead(hDlg, k);
+}
+
+void BackColorChangeSet(HWND hDlg)
+{
+    if (m_nBackCX < 1 || m_nBackCX > 3)
+        m_nBackCX = 1;
+    SetRadio(hDlg, IDC_BKRANDOM, IDC_BKREPEAT, m_nBackCX - 1);
+}
+
+void BackColorFFCheckSet(HWND hDlg)
+{
+    SetCheck(hDlg, IDC_BKFF, m_nBackCZ != 0);
+    EnableWindow(GetDlgItem(hDlg, IDC_BKFF), m_nBackCK > 1 && m_nBackCX != 1);
+}
+
+void BackCKSet(HWND hDlg)
+{
+    static const int ids[] = {IDC_BKSPEEDNO, IDC_BKSPEEDBAR, IDC_BKFAST, IDC_BKSLOW,
+                              IDC_BKRANDOM, IDC_BKROUND, IDC_BKREPEAT, IDC_BKTYPEBOX,
+                              IDC_BKSPEEDBOX};
+    EnableIds(hDlg, ids, (int)std::size(ids), m_nBackCK > 1);
+}
+
+bool ScreenCommand(HWND hDlg, int id)
+{
+    if (id >= IDC_BKCHK0 && id < IDC_BKCHK0 + BackSlots) {
+        int k = id - IDC_BKCHK0;
+        BackSlotToggle(k);
+        BackCKSet(hDlg);
+        BackColorFFCheckSet(hDlg);
+        BackColorCheckSet(hDlg, k);
+        return true;
+    }
+    if (id >= IDC_HLOW && id <= IDC_HFULL) {
+        m_nSHf = id - IDC_HLOW;
+        ScreenHeightSet(hDlg);
+        return true;
+    }
+    switch (id) {
+    case IDC_BKRANDOM:
+    case IDC_BKROUND:
+    case IDC_BKREPEAT:
+        SetRadio(hDlg, IDC_BKRANDOM, IDC_BKREPEAT, id - IDC_BKRANDOM);
+        m_nBackCX = id - IDC_BKRANDOM + 1;
+        BackColorFFCheckSet(hDlg);
+        return true;
+    case IDC_BKFF:
+        m_nBackCZ = FlagToggle(m_nBackCZ);
+        BackColorFFCheckSet(hDlg);
+        return true;
+    }
+    return false;
+}

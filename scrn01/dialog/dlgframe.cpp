@@ -19,6 +19,10 @@
 
 int tabpg = 0;
 
+// The colour of the tab control's body, for the controls that lie on it.
+static HBRUSH PageBrush;
+static COLORREF PageColour;
+
 // Slider notifications are taken only once every control shows its value.
 static bool DlgReady = false;
 
@@ -214,6 +218,9 @@ void DlgTagDsp(HWND hDlg, int Tg1)
         ShowWindow(GetDlgItem(hDlg, IDC_GUESTFISH), SW_HIDE);
     if (m_nFullSCf == 0)
         ShowWindow(GetDlgItem(hDlg, IDC_HFULL), SW_HIDE);
+    // Group frames do not hide what lies beneath them: paint the page afresh
+    // so that the tab control's body never covers a frame.
+    RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     // The focus moves once the page is up, so that it never rests on a hidden control.
     if (dspf2)
         FocusOn(hDlg, IDC_PGLBAR);
@@ -231,6 +238,35 @@ static void TabNotify(HWND hDlg)
         DlgTagDsp(hDlg, PageSection);
     else if (item == 1)
         DlgTagDsp(hDlg, PageGeneral);
+}
+
+// The dialog, its labels, checks and sliders paint their background in the
+// colour of the tab control's body, as it draws itself (plain or themed), so
+// that the pages read as one surface.
+static void PageColourSet(HWND hDlg)
+{
+    HWND tab = GetDlgItem(hDlg, IDC_TAB);
+    RECT r;
+    GetClientRect(tab, &r);
+    RECT body = r;
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, (LPARAM)&body);
+    PageColour = GetSysColor(COLOR_3DFACE);
+    HDC wdc = GetDC(tab);
+    HDC mem = CreateCompatibleDC(wdc);
+    HBITMAP bm = CreateCompatibleBitmap(wdc, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(mem, bm);
+    FillRect(mem, &r, GetSysColorBrush(COLOR_3DFACE));
+    SendMessageA(tab, WM_PRINTCLIENT, (WPARAM)mem, PRF_CLIENT | PRF_ERASEBKGND);
+    COLORREF c = GetPixel(mem, (body.left + body.right) / 2, (body.top + body.bottom) / 2);
+    if (c != CLR_INVALID)
+        PageColour = c;
+    SelectObject(mem, old);
+    DeleteObject(bm);
+    DeleteDC(mem);
+    ReleaseDC(tab, wdc);
+    if (PageBrush)
+        DeleteObject(PageBrush);
+    PageBrush = CreateSolidBrush(PageColour);
 }
 
 // ---- Set refresh ----
@@ -350,6 +386,7 @@ static void InitDialog(HWND hDlg)
     SliderSet(hDlg);
     HWND hTab = GetDlgItem(hDlg, IDC_TAB);
     DlgTabini(hTab);
+    PageColourSet(hDlg);
     tabpg = 0;
     DlgTagDsp(hDlg, PageSection);
     EnableWindow(hTab, TRUE);
@@ -425,6 +462,13 @@ INT_PTR WINAPI ScreenSaverConfigureDialog(HWND hDlg, UINT msg, WPARAM wParam, LP
         if (DlgReady)
             BackColorSpinRead(hDlg, (int)wParam);
         return TRUE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (!PageBrush)
+            return FALSE;
+        SetBkColor((HDC)wParam, PageColour);
+        return (INT_PTR)PageBrush;
     case WM_DRAWITEM:
         PgRowDraw(hDlg, (const DRAWITEMSTRUCT*)lParam);
         return TRUE;

@@ -122,7 +122,9 @@ void PgRowDraw(HWND hDlg, const DRAWITEMSTRUCT* di)
     GetWindowTextA(di->hwndItem, text, (int)sizeof text);
 
     HDC dc = di->hDC;
-    FillRect(dc, &di->rcItem, GetSysColorBrush(COLOR_3DFACE));
+    // The background every label of the page gets.
+    HBRUSH back = (HBRUSH)SendMessageA(hDlg, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)di->hwndItem);
+    FillRect(dc, &di->rcItem, back ? back : GetSysColorBrush(COLOR_3DFACE));
     HGDIOBJ oldFont = SelectObject(dc, (HFONT)SendMessageA(hDlg, WM_GETFONT, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor((di->itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));

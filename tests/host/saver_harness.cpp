@@ -142,10 +142,16 @@ HWND WaitDialogOf(DWORD pid)
             while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(h, &owner);
-                if (owner == pid && IsWindowVisible(h)) {
-                    found = h;
-                    return true;
+                if (owner != pid || !IsWindowVisible(h))
+                    continue;
+                char title[64] = "";
+                GetWindowTextA(h, title, sizeof title);
+                if (lstrcmpA(title, "PondelHarbor") == 0) {
+                    PostMessageA(h, WM_COMMAND, IDOK, 0);   // an error report: close it
+                    continue;
                 }
+                found = h;
+                return true;
             }
             return false;
         },

@@ -33,6 +33,8 @@ int CountProcessWindows(DWORD pid);
 HWND FindSaverWindow();   // "WindowsScreenSaverClass" / "Screen Saver"
 int CountSaverWindows();
 // The visible dialog of a process, waiting up to 10 s; null if none shows.
+// Error reports it shows first (message boxes titled "PondelHarbor", for
+// example a missing data file) are closed on the way.
 HWND WaitDialogOf(DWORD pid);
 // A pixel of the screen.
 COLORREF ScreenPixel(int x, int y);

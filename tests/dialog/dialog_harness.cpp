@@ -1,0 +1,444 @@
+#include "dialog_harness.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
+const char InstallKey[] = "Software\\PondelHarbor";
+static const char DialogCaption[] = "PondelHarbor Screen Saver";
+static const char ReportCaption[] = "PondelHarbor";
+
+// ---- Installation ----
+
+Install MakeInstall(const char* tag, int fullScreenFlg, int backColorsFlg)
+{
+    char tmp[MAX_PATH];
+    GetTempPathA(sizeof tmp, tmp);
+    Install in;
+    in.dir = std::string(tmp) + "phdlg-" + tag + "\\";
+    DropInstall(in);
+    CreateDirectoryA(in.dir.c_str(), nullptr);
+    RegPutString(HKEY_CLASSES_ROOT, InstallKey, "Directory", in.dir.c_str());
+    RegPutDword(HKEY_CLASSES_ROOT, InstallKey, "FullScreenFlg", (DWORD)fullScreenFlg);
+    RegPutDword(HKEY_CLASSES_ROOT, InstallKey, "BackColorsFlg", (DWORD)backColorsFlg);
+    return in;
+}
+
+void DropInstall(const Install& in)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((in.dir + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string f = in.dir + fd.cFileName;
+            SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(f.c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(in.dir.c_str());
+    RegDropKey(HKEY_CLASSES_ROOT, InstallKey);
+    RegDropKey(HKEY_CURRENT_USER, UserKey);
+}
+
+std::string SharedDataPath(const Install& in)
+{
+    return in.dir + "PondelData.ini";
+}
+
+std::string UserDataPath(const Install& in)
+{
+    char user[256] = "Default";
+    DWORD n = sizeof user;
+    if (!GetUserNameA(user, &n))
+        lstrcpyA(user, "Default");
+    return in.dir + user + "PondelData.ini";
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::string s;
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f)
+        return s;
+    char b[4096];
+    size_t n;
+    while ((n = fread(b, 1, sizeof b, f)) > 0)
+        s.append(b, n);
+    fclose(f);
+    return s;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f)
+        return;
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+}
+
+std::string RegDump(HKEY root, const char* path)
+{
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k) != ERROR_SUCCESS)
+        return "";
+    std::string out;
+    for (DWORD i = 0;; i++) {
+        char name[256];
+        BYTE data[1024];
+        DWORD nn = sizeof name, dn = sizeof data, type = 0;
+        if (RegEnumValueA(k, i, name, &nn, nullptr, &type, data, &dn) != ERROR_SUCCESS)
+            break;
+        out += std::string(name) + "=" + std::to_string(type) + ":";
+        for (DWORD j = 0; j < dn; j++) {
+            char hex[4];
+            snprintf(hex, sizeof hex, "%02x", data[j]);
+            out += hex;
+        }
+        out += "\n";
+    }
+    RegCloseKey(k);
+    return out;
+}
+
+// ---- Records ----
+
+static std::string Field(int v, int width)
+{
+    char b[16];
+    snprintf(b, sizeof b, "%0*d", width, v);
+    return b;
+}
+
+std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
+                      const std::vector<Pattern>& rows)
+{
+    std::string g = Field(pgc, 1) + Field(rnd, 1) + Field(pgl, 2) + Field(fish, 3) +
+                    Field(fgsiz, 3) + Field(fidx, 2);
+    for (int p = 0; p < 50; p++) {
+        Pattern r = p < (int)rows.size() ? rows[p] : Pattern{0, 0, 0, 100, 0};
+        g += Field(r.kind, 2) + Field(r.real, 1) + Field(r.quantity, 3) + Field(r.size, 3) +
+             Field(r.dispersion, 2);
+    }
+    return g;
+}
+
+std::string WatRecord(const std::vector<WaterSlot>& slots, int cx, int cz, int cs)
+{
+    std::string w;
+    for (int k = 0; k < 10; k++) {
+        WaterSlot s = k < (int)slots.size() ? slots[k] : WaterSlot{0, 0};
+        w += Field(s.on, 1) + Field(s.colour, 2);
+    }
+    return w + Field(cx, 1) + Field(cz, 1) + Field(cs, 3);
+}
+
+std::string SetLine(int n, const std::string& gen, const std::string& wat)
+{
+    return Field(n, 3) + gen + wat + "\n";
+}
+
+std::string ProgramLine(int page, int on, int type, int ff, const std::vector<int>& slots)
+{
+    std::string l = "100" + Field(page, 1) + Field(on, 1) + Field(type, 1) + Field(ff, 1);
+    for (int i = 0; i < 50; i++)
+        l += Field(i < (int)slots.size() ? slots[i] : 0, 2);
+    return l + "\n";
+}
+
+// ---- Reports ----
+
+struct ReportScan {
+    DWORD pid;
+    std::vector<HWND> boxes;
+};
+
+static BOOL CALLBACK FindReports(HWND h, LPARAM lp)
+{
+    ReportScan* s = (ReportScan*)lp;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    char title[64] = "";
+    GetWindowTextA(h, title, sizeof title);
+    if (pid == s->pid && IsWindowVisible(h) && lstrcmpA(title, ReportCaption) == 0)
+        s->boxes.push_back(h);
+    return TRUE;
+}
+
+static BOOL CALLBACK StaticText(HWND h, LPARAM lp)
+{
+    char cls[32] = "", text[512] = "";
+    GetClassNameA(h, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(h, text, sizeof text) > 0)
+        *(std::string*)lp += text;
+    return TRUE;
+}
+
+int TakeReports(DWORD pid, std::vector<std::string>& into)
+{
+    ReportScan s{pid, {}};
+    EnumWindows(FindReports, (LPARAM)&s);
+    for (HWND box : s.boxes) {
+        std::string text;
+        EnumChildWindows(box, StaticText, (LPARAM)&text);
+        into.push_back(text);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    if (!s.boxes.empty())
+        PumpFor(150);   // let the box go before the next look
+    return (int)s.boxes.size();
+}
+
+// ---- Dialog ----
+
+Dialog::~Dialog()
+{
+    EndProc(proc);
+}
+
+bool Dialog::Open(const std::string& exe)
+{
+    exePath = exe.empty() ? ScrPath() : exe;
+    proc = StartProc("/c", exePath);
+    if (!proc.started)
+        return false;
+    DWORD pid = proc.pi.dwProcessId;
+    WaitUntil(
+        [&] {
+            TakeReports(pid, reports);
+            HWND h = nullptr;
+            while ((h = FindWindowExA(nullptr, h, "#32770", DialogCaption)) != nullptr) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(h, &owner);
+                if (owner == pid && IsWindowVisible(h)) {
+                    dlg = h;
+                    return true;
+                }
+            }
+            return false;
+        },
+        20000);
+    Settle();
+    return dlg != nullptr;
+}
+
+DWORD Dialog::Finish(UINT msg, WPARAM w)
+{
+    PostMessageA(dlg, msg, w, 0);
+    DWORD code = STILL_ACTIVE;
+    WaitUntil(
+        [&] {
+            TakeReports(proc.pi.dwProcessId, reports);
+            return WaitForSingleObject(proc.pi.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        20000);
+    GetExitCodeProcess(proc.pi.hProcess, &code);
+    EndProc(proc);
+    dlg = nullptr;
+    return code;
+}
+
+DWORD Dialog::Ok()
+{
+    return Finish(WM_COMMAND, IDOK);
+}
+
+DWORD Dialog::Cancel()
+{
+    return Finish(WM_COMMAND, IDCANCEL);
+}
+
+DWORD Dialog::Close()
+{
+    return Finish(WM_CLOSE, 0);
+}
+
+void Dialog::Settle() const
+{
+    // A message sent across threads is answered only once the dialog's
+    // thread looks at its queue again; a second one then finds posted work done.
+    for (int i = 0; i < 3; i++) {
+        DWORD_PTR r;
+        SendMessageTimeoutA(dlg, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r);
+        PumpFor(30);
+    }
+}
+
+HWND Dialog::Item(int id) const
+{
+    return GetDlgItem(dlg, id);
+}
+
+std::string Dialog::Text(int id) const
+{
+    char b[256] = "";
+    GetWindowTextA(Item(id), b, sizeof b);
+    return b;
+}
+
+bool Dialog::Checked(int id) const
+{
+    return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool Dialog::Visible(int id) const
+{
+    return IsWindowVisible(Item(id)) != 0;
+}
+
+bool Dialog::Enabled(int id) const
+{
+    return IsWindowEnabled(Item(id)) != 0;
+}
+
+int Dialog::Num(int id) const
+{
+    std::string t = Text(id);
+    return t.empty() ? -9999 : atoi(t.c_str());
+}
+
+HWND Dialog::Focus() const
+{
+    GUITHREADINFO gi;
+    ZeroMemory(&gi, sizeof gi);
+    gi.cbSize = sizeof gi;
+    GetGUIThreadInfo(proc.pi.dwThreadId, &gi);
+    return gi.hwndFocus;
+}
+
+bool Dialog::Click(int id)
+{
+    HWND h = Item(id);
+    if (!h || !IsWindowVisible(h) || !IsWindowEnabled(h))
+        return false;
+    DWORD_PTR r;
+    SendMessageTimeoutA(h, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &r);
+    Settle();
+    return true;
+}
+
+void Dialog::Tab(int item)
+{
+    DWORD_PTR r;
+    SendMessageTimeoutA(Item(IDC_TAB), TCM_SETCURFOCUS, (WPARAM)item, 0, SMTO_NORMAL, 5000, &r);
+    Settle();
+}
+
+void Dialog::Slide(int id, int pos, int numId, const std::string& expect)
+{
+    DWORD_PTR r;
+    SendMessageTimeoutA(Item(id), TBM_SETPOS, TRUE, pos, SMTO_NORMAL, 5000, &r);
+    WaitUntil([&] { return Text(numId) == expect; }, 3000);
+    Settle();
+}
+
+int Dialog::SliderPos(int id) const
+{
+    return (int)SendMessageA(Item(id), TBM_GETPOS, 0, 0);
+}
+
+int Dialog::SliderMin(int id) const
+{
+    return (int)SendMessageA(Item(id), TBM_GETRANGEMIN, 0, 0);
+}
+
+int Dialog::SliderMax(int id) const
+{
+    return (int)SendMessageA(Item(id), TBM_GETRANGEMAX, 0, 0);
+}
+
+void Dialog::Spin(int id, bool up)
+{
+    HWND h = Item(id);
+    RECT rc;
+    GetClientRect(h, &rc);
+    LPARAM at = MAKELPARAM(rc.right / 2, up ? rc.bottom / 4 : rc.bottom * 3 / 4);
+    PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(h, WM_LBUTTONUP, 0, at);
+    Settle();
+}
+
+int Dialog::SpinPos(int id) const
+{
+    return (short)LOWORD(SendMessageA(Item(id), UDM_GETPOS, 0, 0));
+}
+
+HANDLE Dialog::ButtonImage(int id) const
+{
+    return (HANDLE)SendMessageA(Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0);
+}
+
+HANDLE Dialog::PictureImage(int id) const
+{
+    return (HANDLE)SendMessageA(Item(id), STM_GETIMAGE, IMAGE_BITMAP, 0);
+}
+
+// Pixels of a screen rectangle, or of a bitmap, as 32-bit BGRX rows.
+static std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
+{
+    std::vector<DWORD> px((size_t)w * h);
+    HDC dc = CreateCompatibleDC(src);
+    BITMAPINFO bi;
+    ZeroMemory(&bi, sizeof bi);
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, w, h, src, x, y, SRCCOPY);
+    GdiFlush();
+    for (size_t i = 0; i < px.size(); i++)
+        px[i] = ((DWORD*)bits)[i] & 0xFFFFFF;
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    return px;
+}
+
+bool Dialog::Shows(int id, const char* name) const
+{
+    HMODULE mod = LoadLibraryExA(exePath.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HBITMAP bm = mod ? (HBITMAP)LoadImageA(mod, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)
+                     : nullptr;
+    if (mod)
+        FreeLibrary(mod);
+    if (!bm)
+        return false;
+    BITMAP info;
+    GetObjectA(bm, sizeof info, &info);
+    int bw = info.bmWidth, bh = info.bmHeight;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, bm);
+    std::vector<DWORD> want = Grab(mem, 0, 0, bw, bh);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bm);
+
+    RECT rc;
+    GetClientRect(Item(id), &rc);
+    POINT o = {0, 0};
+    ClientToScreen(Item(id), &o);
+    int cw = rc.right, ch = rc.bottom;
+    std::vector<DWORD> got = Grab(screen, o.x, o.y, cw, ch);
+    ReleaseDC(nullptr, screen);
+
+    // The picture sits centred or at the top left; try every place it fits.
+    for (int dy = 0; dy + bh <= ch; dy++)
+        for (int dx = 0; dx + bw <= cw; dx++) {
+            int same = 0;
+            for (int y = 0; y < bh; y++)
+                for (int x = 0; x < bw; x++)
+                    same += got[(size_t)(dy + y) * cw + dx + x] == want[(size_t)y * bw + x];
+            if (same * 100 >= bw * bh * 98)
+                return true;
+        }
+    return false;
+}

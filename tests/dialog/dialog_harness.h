@@ -1,0 +1,104 @@
+// Driving the configuration dialog of the real .scr from another process, as
+// a user or an outside program can: clicks, the tab, slider and spin moves,
+// and reading back texts, states and the pictures on the screen.
+#pragma once
+#include "../host/saver_harness.h"
+#include "resources/resource.h"
+
+#include <string>
+#include <vector>
+
+// ---- Scratch installation ----
+
+// The installation key names a fresh folder; the per-user key starts empty.
+struct Install {
+    std::string dir;      // Windows path, ends in a backslash
+};
+Install MakeInstall(const char* tag, int fullScreenFlg = 1, int backColorsFlg = 1);
+// Removes the folder, the installation key and the per-user key.
+void DropInstall(const Install& in);
+std::string SharedDataPath(const Install& in);   // PondelData.ini
+std::string UserDataPath(const Install& in);     // <user>PondelData.ini
+
+extern const char UserKey[];      // HKEY_CURRENT_USER
+extern const char InstallKey[];   // HKEY_CLASSES_ROOT
+
+std::string ReadFileBytes(const std::string& path);   // "" when missing
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// Every value of a registry key, as "name=type:data" lines ("" when the key is missing).
+std::string RegDump(HKEY root, const char* path);
+
+// ---- Records of the data file ----
+
+struct Pattern {
+    int kind, real, quantity, size, dispersion;
+};
+struct WaterSlot {
+    int on, colour;
+};
+// General record: header values, then the patterns given (the rest empty).
+std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
+                      const std::vector<Pattern>& rows);
+// Water record: ten slots (missing ones off with colour 0), change type, From First, speed.
+std::string WatRecord(const std::vector<WaterSlot>& slots, int cx, int cz, int cs);
+// One set line of the data file (n is 1-based).
+std::string SetLine(int n, const std::string& gen, const std::string& wat);
+// The program line: page, on, type, From First, then the 50 slots.
+std::string ProgramLine(int page, int on, int type, int ff, const std::vector<int>& slots);
+
+// ---- The dialog ----
+
+class Dialog {
+public:
+    ~Dialog();
+    // Starts exe (default: the .scr) with /c and waits for the dialog, closing
+    // and keeping every error report shown before it.
+    bool Open(const std::string& exe = "");
+    // Ends the dialog with OK, Cancel or the close box, closing later reports,
+    // and waits for the process; returns its exit code.
+    DWORD Ok();
+    DWORD Cancel();
+    DWORD Close();
+
+    HWND Item(int id) const;
+    std::string Text(int id) const;
+    bool Checked(int id) const;
+    bool Visible(int id) const;
+    bool Enabled(int id) const;
+    int Num(int id) const;                 // a number display as a number
+    HWND Focus() const;
+
+    // BM_CLICK on a visible, enabled button; false (and nothing sent) otherwise.
+    bool Click(int id);
+    void Tab(int item);                    // the tab control's focused item
+    // Moves a trackbar with redraw; returns once its number display shows
+    // expect (or after a while).
+    void Slide(int id, int pos, int numId, const std::string& expect);
+    int SliderPos(int id) const;
+    int SliderMin(int id) const;
+    int SliderMax(int id) const;
+    // A mouse click on the upper or lower arrow of an up-down control.
+    void Spin(int id, bool up);
+    int SpinPos(int id) const;
+
+    // Handles of the images shown by a button or a bitmap static.
+    HANDLE ButtonImage(int id) const;
+    HANDLE PictureImage(int id) const;
+    // True when the control shows the named bitmap of exe's resources (the
+    // screen pixels of the control, compared with the bitmap).
+    bool Shows(int id, const char* name) const;
+
+    // Lets the dialog process what was posted to it.
+    void Settle() const;
+
+    HWND dlg = nullptr;
+    Proc proc;
+    std::vector<std::string> reports;   // error reports seen, in order
+    std::string exePath;
+
+private:
+    DWORD Finish(UINT msg, WPARAM w);
+};
+
+// Closes every error report of process pid on the screen; appends their texts.
+int TakeReports(DWORD pid, std::vector<std::string>& into);

@@ -7,7 +7,6 @@
 
 const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
 const char InstallKey[] = "Software\\PondelHarbor";
-static const char DialogCaption[] = "PondelHarbor Screen Saver";
 static const char ReportCaption[] = "PondelHarbor";
 
 // ---- Installation ----
@@ -210,10 +209,10 @@ bool Dialog::Open(const std::string& exe)
         [&] {
             TakeReports(pid, reports);
             HWND h = nullptr;
-            while ((h = FindWindowExA(nullptr, h, "#32770", DialogCaption)) != nullptr) {
+            while ((h = FindWindowExA(nullptr, h, "#32770", nullptr)) != nullptr) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(h, &owner);
-                if (owner == pid && IsWindowVisible(h)) {
+                if (owner == pid && IsWindowVisible(h) && GetDlgItem(h, IDC_TAB)) {
                     dlg = h;
                     return true;
                 }
@@ -430,14 +429,22 @@ bool Dialog::Shows(int id, const char* name) const
     std::vector<DWORD> got = Grab(screen, o.x, o.y, cw, ch);
     ReleaseDC(nullptr, screen);
 
-    // The picture sits centred or at the top left; try every place it fits.
-    for (int dy = 0; dy + bh <= ch; dy++)
-        for (int dx = 0; dx + bw <= cw; dx++) {
-            int same = 0;
+    // The picture sits centred or at the top left, and a picture larger than
+    // the control is cut: try every placement, comparing what both cover.
+    int loX = bw > cw ? cw - bw : 0, hiX = bw > cw ? 0 : cw - bw;
+    int loY = bh > ch ? ch - bh : 0, hiY = bh > ch ? 0 : ch - bh;
+    for (int dy = loY; dy <= hiY; dy++)
+        for (int dx = loX; dx <= hiX; dx++) {
+            int same = 0, seen = 0;
             for (int y = 0; y < bh; y++)
-                for (int x = 0; x < bw; x++)
-                    same += got[(size_t)(dy + y) * cw + dx + x] == want[(size_t)y * bw + x];
-            if (same * 100 >= bw * bh * 98)
+                for (int x = 0; x < bw; x++) {
+                    int sx = dx + x, sy = dy + y;
+                    if (sx < 0 || sy < 0 || sx >= cw || sy >= ch)
+                        continue;
+                    seen++;
+                    same += got[(size_t)sy * cw + sx] == want[(size_t)y * bw + x];
+                }
+            if (seen * 2 >= bw * bh / 2 && same * 100 >= seen * 98)
                 return true;
         }
     return false;

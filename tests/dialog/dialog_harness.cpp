@@ -224,9 +224,9 @@ bool Dialog::Open(const std::string& exe)
     return dlg != nullptr;
 }
 
-DWORD Dialog::Finish(UINT msg, WPARAM w)
+DWORD Dialog::Finish(HWND to, UINT msg, WPARAM w)
 {
-    PostMessageA(dlg, msg, w, 0);
+    PostMessageA(to, msg, w, 0);
     DWORD code = STILL_ACTIVE;
     WaitUntil(
         [&] {
@@ -242,17 +242,22 @@ DWORD Dialog::Finish(UINT msg, WPARAM w)
 
 DWORD Dialog::Ok()
 {
-    return Finish(WM_COMMAND, IDOK);
+    return Finish(dlg, WM_COMMAND, IDOK);
 }
 
 DWORD Dialog::Cancel()
 {
-    return Finish(WM_COMMAND, IDCANCEL);
+    return Finish(dlg, WM_COMMAND, IDCANCEL);
 }
 
 DWORD Dialog::Close()
 {
-    return Finish(WM_CLOSE, 0);
+    return Finish(dlg, WM_CLOSE, 0);
+}
+
+DWORD Dialog::Press(WORD vk)
+{
+    return Finish(Focus(), WM_KEYDOWN, vk);
 }
 
 void Dialog::Settle() const

@@ -59,6 +59,8 @@ public:
     DWORD Ok();
     DWORD Cancel();
     DWORD Close();
+    // Ends the dialog with a key (Enter, Esc) pressed on the focused control.
+    DWORD Press(WORD vk);
 
     HWND Item(int id) const;
     std::string Text(int id) const;
@@ -97,7 +99,7 @@ public:
     std::string exePath;
 
 private:
-    DWORD Finish(UINT msg, WPARAM w);
+    DWORD Finish(HWND to, UINT msg, WPARAM w);
 };
 
 // Closes every error report of process pid on the screen; appends their texts.

@@ -236,9 +236,10 @@ TEST_F(DialogTest, AddIsNotOfferedOnceFiftySetsExist)
 
 TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
 {
-    // Kinds 1 and 3 owned; row 5 holds a kind that does not exist.
+    // Kinds 1 and 3 owned; row 5 holds a kind that does not exist, and the
+    // record names row 61 as the one last shown (taken as row 1).
     Owned("10100000000000000000000000000000000");
-    Data(SetLine(1, GenRecord(0, 0, 5, 20, 100, 0,
+    Data(SetLine(1, GenRecord(0, 0, 5, 20, 100, 60,
                               {{1, 0, 50, 100, 0}, {7, 1, 60, 200, 5}, {3, 0, 70, 300, 10},
                                {8, 0, 80, 400, 15}, {40, 0, 90, 150, 20}}),
                  WatRecord({{1, 0}}, 1, 0, 100)));

@@ -1,0 +1,337 @@
+// What the configuration dialog keeps: OK writes the registry values and the
+// per-user data file; Cancel and the close box write nothing; without the
+// installation key nothing can be saved; failures are reported.
+#include "dialog_harness.h"
+
+#include <aclapi.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DialogSave : public ::testing::Test {
+protected:
+    Install in;
+    void SetUp() override
+    {
+        in = MakeInstall(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override { DropInstall(in); }
+};
+
+// Set 1 holds a fish count above the slider's range; set 2 is the one edited.
+std::string Sets()
+{
+    return SetLine(1, GenRecord(0, 0, 5, 150, 100, 0, {{1, 0, 50, 100, 0}}), WatRecord({{1, 0}}, 1, 0, 100)) +
+           SetLine(2, GenRecord(1, 1, 10, 30, 150, 0, {{2, 0, 60, 120, 5}}),
+                   WatRecord({{1, 5}, {1, 6}}, 2, 1, 200)) +
+           ProgramLine(1, 1, 2, 0, {1, 2, 2, 1});
+}
+
+// Column col (1-based) of a set line's general record, or of its water record.
+int Gen(const std::string& line, int col, int width)
+{
+    return atoi(line.substr(3 + col - 1, width).c_str());
+}
+
+int Wat(const std::string& line, int col, int width)
+{
+    return atoi(line.substr(3 + 562 + col - 1, width).c_str());
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    size_t from = 0, nl;
+    while ((nl = text.find('\n', from)) != std::string::npos) {
+        size_t end = nl > from && text[nl - 1] == '\r' ? nl - 1 : nl;   // text mode on Windows
+        out.push_back(text.substr(from, end - from));
+        from = nl + 1;
+    }
+    return out;
+}
+
+// Every file of the installation folder with its bytes.
+std::string Folder(const Install& in)
+{
+    std::string all;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((in.dir + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return all;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            all += std::string(fd.cFileName) + "\n" + ReadFileBytes(in.dir + fd.cFileName) + "\n";
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return all;
+}
+
+// A few edits on both pages.
+void Edit(Dialog& d)
+{
+    d.Click(IDC_SETNEXT);
+    d.Slide(IDC_PGLBAR, 21, IDC_PGLNO, "21");
+    d.Click(IDC_BKCHK0 + 4);
+    d.Click(IDC_KINDUP);
+    d.Click(IDC_SETADD);
+    d.Tab(1);
+    d.Click(IDC_HLOW);
+    d.Click(IDC_PGRESET);
+    d.Click(IDC_GUESTFISH);
+}
+
+TEST_F(DialogSave, CancelAndTheCloseBoxWriteNothing)
+{
+    WriteFileBytes(SharedDataPath(in), Sets());
+    {
+        // A first OK leaves every value and the per-user file in place.
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        EXPECT_EQ(d.Ok(), 0u);
+    }
+    std::string reg = RegDump(HKEY_CURRENT_USER, UserKey);
+    std::string files = Folder(in);
+    ASSERT_NE(ReadFileBytes(UserDataPath(in)), "");
+
+    for (bool esc : {true, false}) {
+        SCOPED_TRACE(esc ? "Esc" : "close box");
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        Edit(d);
+        EXPECT_EQ(esc ? d.Press(VK_ESCAPE) : d.Close(), 0u);
+        EXPECT_TRUE(d.reports.empty());
+        EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), reg);
+        EXPECT_EQ(Folder(in), files);
+    }
+}
+
+TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
+{
+    WriteFileBytes(SharedDataPath(in), Sets());
+    std::string shared = ReadFileBytes(SharedDataPath(in));
+    {
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        // Set 1: a stored value outside the slider's range is shown as it is.
+        EXPECT_EQ(d.Text(IDC_FISHNO), "150");
+        EXPECT_EQ(d.SliderPos(IDC_FISHBAR), 100);
+
+        d.Tab(1);
+        ASSERT_TRUE(d.Click(IDC_DIRECTSIZE));   // off: the size sliders can move
+        d.Click(IDC_GUESTFISH);
+        d.Click(IDC_HLOW);
+        d.Slide(IDC_SSPEEDBAR, 20, IDC_SSPEEDNO, "20");
+        d.Click(IDC_PGREPEAT);
+        d.Click(IDC_PGFF);
+        d.Click(IDC_PGUP0);
+        d.Click(IDC_PGNEXT);
+
+        d.Tab(0);
+        ASSERT_TRUE(d.Click(IDC_SETNEXT));
+        d.Slide(IDC_PGLBAR, 22, IDC_PGLNO, "22");
+        d.Click(IDC_REPANY);
+        d.Click(IDC_PGLRND);
+        d.Slide(IDC_FISHBAR, 64, IDC_FISHNO, "64");
+        d.Slide(IDC_FGSIZBAR, 250, IDC_FGSIZNO, "250");
+        d.Slide(IDC_FQUABAR, 33, IDC_FQUANO, "33");
+        d.Slide(IDC_FSIZBAR, 321, IDC_FSIZNO, "321");
+        d.Slide(IDC_FDISBAR, 12, IDC_FDISNO, "12");
+        d.Click(IDC_FREA);
+        d.Click(IDC_KINDUP);
+        d.Click(IDC_BKCHK0 + 2);
+        d.Spin(IDC_BKSPIN0, false);
+        d.Click(IDC_BKREPEAT);
+        d.Click(IDC_BKFF);
+        d.Slide(IDC_BKSPEEDBAR, 250, IDC_BKSPEEDNO, "250");
+        // Enter on a control that is not a button is OK.
+        SendMessageA(d.dlg, WM_NEXTDLGCTL, (WPARAM)d.Item(IDC_PGLBAR), TRUE);
+        EXPECT_EQ(d.Press(VK_RETURN), 0u);
+        EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+    }
+
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", 9), 1u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "RSGDBAM", 9), 0u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 9), 0u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", 9), 20u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
+
+    EXPECT_EQ(ReadFileBytes(SharedDataPath(in)), shared);
+    std::vector<std::string> lines = Lines(ReadFileBytes(UserDataPath(in)));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0] + "\n", Lines(shared)[0] + "\n");   // set 1 untouched, 150 fish kept
+    const std::string& s2 = lines[1];
+    ASSERT_EQ(s2.size(), 3u + 562 + 35);
+    EXPECT_EQ(Gen(s2, 1, 1), 0);     // Any
+    EXPECT_EQ(Gen(s2, 2, 1), 0);     // random length off
+    EXPECT_EQ(Gen(s2, 3, 2), 22);
+    EXPECT_EQ(Gen(s2, 5, 3), 64);
+    EXPECT_EQ(Gen(s2, 8, 3), 250);
+    EXPECT_EQ(Gen(s2, 13, 2), 3);    // row 1: kind, Real Number, quantity, size, dispersion
+    EXPECT_EQ(Gen(s2, 15, 1), 1);
+    EXPECT_EQ(Gen(s2, 16, 3), 33);
+    EXPECT_EQ(Gen(s2, 19, 3), 321);
+    EXPECT_EQ(Gen(s2, 22, 2), 12);
+    EXPECT_EQ(Wat(s2, 2, 2), 6);     // slot 1 one picture further
+    EXPECT_EQ(Wat(s2, 7, 1), 1);     // slot 3 on
+    EXPECT_EQ(Wat(s2, 31, 1), 3);    // Repeat
+    EXPECT_EQ(Wat(s2, 32, 1), 0);    // From First off
+    EXPECT_EQ(Wat(s2, 33, 3), 250);
+    EXPECT_EQ(lines[2].substr(0, 11), "1002131" "02" "02");   // page 2, on, Repeat, From First
+
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    EXPECT_EQ(d.Text(IDC_SETNO), "2");
+    EXPECT_EQ(d.Text(IDC_PGLNO), "22");
+    EXPECT_EQ(d.Text(IDC_FGSIZNO), "250");
+    EXPECT_TRUE(d.Checked(IDC_REPANY));
+    EXPECT_EQ(d.Text(IDC_FSIZNO), "321");
+    EXPECT_TRUE(d.Checked(IDC_FREA));
+    EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM03N"));
+    EXPECT_TRUE(d.Checked(IDC_BKCHK0 + 2));
+    EXPECT_TRUE(d.Checked(IDC_BKREPEAT));
+    EXPECT_FALSE(d.Checked(IDC_BKFF));
+    EXPECT_TRUE(d.Shows(IDC_BKPIC0, "WC07"));
+    d.Tab(1);
+    EXPECT_FALSE(d.Checked(IDC_DIRECTSIZE));
+    EXPECT_TRUE(d.Checked(IDC_GUESTFISH));
+    EXPECT_TRUE(d.Checked(IDC_HLOW));
+    EXPECT_EQ(d.Text(IDC_SSPEEDNO), "20");
+    EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
+    EXPECT_TRUE(d.Checked(IDC_PGFF));
+    EXPECT_EQ(d.Text(IDC_PGROW0), " 11     12     13     14     15");
+    EXPECT_EQ(d.Cancel(), 0u);
+}
+
+TEST_F(DialogSave, WithoutTheInstallationKeyNothingCanBeSaved)
+{
+    RegDropKey(HKEY_CLASSES_ROOT, InstallKey);
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    // The data file is looked for beside the program and is not there.
+    ASSERT_EQ(d.reports.size(), 1u);
+    EXPECT_EQ(d.reports[0].rfind("Error Point003 SYSTEM012 System File Not Found!", 0), 0u)
+        << d.reports[0];
+    EXPECT_FALSE(d.Enabled(IDOK));
+    EXPECT_FALSE(d.Click(IDOK));
+    EXPECT_EQ(d.Cancel(), 0u);
+    EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), "");
+}
+
+// The per-user key may be read but not written.
+void ReadOnlyKey(bool readOnly)
+{
+    HKEY k = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, UserKey, 0, nullptr, 0, WRITE_DAC, nullptr, &k, nullptr))
+        return;
+    EXPLICIT_ACCESSA ea;
+    ZeroMemory(&ea, sizeof ea);
+    ea.grfAccessPermissions = readOnly ? KEY_READ : KEY_ALL_ACCESS;
+    ea.grfAccessMode = SET_ACCESS;
+    ea.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    ea.Trustee.ptstrName = (LPSTR) "EVERYONE";
+    PACL acl = nullptr;
+    SetEntriesInAclA(1, &ea, nullptr, &acl);
+    SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                    nullptr, nullptr, acl, nullptr);
+    LocalFree(acl);
+    RegCloseKey(k);
+}
+
+TEST_F(DialogSave, FailedRegistryWriteIsReportedAndTheDataFileStillSaved)
+{
+    WriteFileBytes(SharedDataPath(in), Sets());
+    {
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        EXPECT_EQ(d.Ok(), 0u);
+    }
+    ReadOnlyKey(true);
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    d.Click(IDC_SETNEXT);
+    d.Slide(IDC_PGLBAR, 27, IDC_PGLNO, "27");
+    d.reports.clear();
+    EXPECT_EQ(d.Ok(), 0u);
+    ReadOnlyKey(false);
+    ASSERT_EQ(d.reports.size(), 1u);
+    EXPECT_EQ(d.reports[0], "Error Point022 SYSTEM002 Registry Access Error");
+    std::vector<std::string> lines = Lines(ReadFileBytes(UserDataPath(in)));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Gen(lines[1], 3, 2), 27);
+}
+
+// Writes every resource of module src into the file dst except the bitmap
+// named skip. (Deleting one resource in place leaves it there under Wine 8,
+// so the copy gets all its resources anew.)
+struct Rebuild {
+    HMODULE src;
+    HANDLE up;
+    const char* skip;
+    int written;
+};
+
+BOOL CALLBACK RebuildLang(HMODULE m, LPCSTR type, LPCSTR name, WORD lang, LONG_PTR p)
+{
+    Rebuild* r = (Rebuild*)p;
+    if (type == RT_BITMAP && !IS_INTRESOURCE(name) && lstrcmpiA(name, r->skip) == 0)
+        return TRUE;
+    HRSRC res = FindResourceExA(m, type, name, lang);
+    void* data = LockResource(LoadResource(m, res));
+    if (UpdateResourceA(r->up, type, name, lang, data, SizeofResource(m, res)))
+        r->written++;
+    return TRUE;
+}
+
+BOOL CALLBACK RebuildName(HMODULE m, LPCSTR type, LPSTR name, LONG_PTR p)
+{
+    EnumResourceLanguagesA(m, type, name, RebuildLang, p);
+    return TRUE;
+}
+
+BOOL CALLBACK RebuildType(HMODULE m, LPSTR type, LONG_PTR p)
+{
+    EnumResourceNamesA(m, type, RebuildName, p);
+    return TRUE;
+}
+
+bool CopyWithoutBitmap(const std::string& from, const std::string& to, const char* skip)
+{
+    if (!CopyFileA(from.c_str(), to.c_str(), FALSE))
+        return false;
+    HMODULE src = LoadLibraryExA(from.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!src)
+        return false;
+    Rebuild r{src, BeginUpdateResourceA(to.c_str(), TRUE), skip, 0};
+    bool ok = r.up && EnumResourceTypesA(src, RebuildType, (LONG_PTR)&r) &&
+              EndUpdateResourceA(r.up, FALSE) && r.written > 0;
+    FreeLibrary(src);
+    return ok;
+}
+
+TEST_F(DialogSave, MissingButtonMarkGivesOneReportAndTheDialogOpens)
+{
+    std::string copy = in.dir + "NoB03.scr";
+    ASSERT_TRUE(CopyWithoutBitmap(ScrPath(), copy, "B03"));
+    HMODULE mod = LoadLibraryExA(copy.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(mod, nullptr);
+    EXPECT_EQ(FindResourceA(mod, "B03", (LPCSTR)RT_BITMAP), nullptr);
+    EXPECT_NE(FindResourceA(mod, "B04", (LPCSTR)RT_BITMAP), nullptr);
+    FreeLibrary(mod);
+
+    WriteFileBytes(SharedDataPath(in), Sets());
+    Dialog d;
+    ASSERT_TRUE(d.Open(copy));
+    ASSERT_EQ(d.reports.size(), 1u);
+    EXPECT_EQ(d.reports[0], "Error Point013 SYSTEM005 Bottan Mark Nothing!( B03 )");
+    for (int id : {IDC_SETNEXT, IDC_ROWNEXT, IDC_PGUP0, IDC_PGUP0 + 9})
+        EXPECT_EQ(d.ButtonImage(id), nullptr) << id;
+    for (int id : {IDC_SETPREV, IDC_ROWPREV, IDC_PGDOWN0, IDC_KINDUP, IDC_KINDDOWN, IDC_PGPREV, IDC_PGNEXT})
+        EXPECT_NE(d.ButtonImage(id), nullptr) << id;
+    EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM01"));
+    EXPECT_EQ(d.Cancel(), 0u);
+}
+
+}  // namespace

@@ -38,6 +38,9 @@ void SetCheck(HWND hDlg, int id, bool on);
 void SetRadio(HWND hDlg, int first, int last, int i);
 // A number in decimal into a control's text (through bf1).
 void SetNumber(HWND hDlg, int id, int v);
+// Shows a change type (1 Random, 2 Round, 3 Repeat) in the three radios from
+// first on; any other value becomes Random.
+void ChangeTypeSet(HWND hDlg, int first, int& type);
 
 // Slider family: each slider shows one field, its number display beside it.
 enum SliderNo { SlPGL, SlFish, SlFGSiz, SlFqua, SlFsiz, SlFdis, SlBackCS, SlSSpe, SliderCount };

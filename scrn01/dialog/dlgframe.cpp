@@ -56,6 +56,13 @@ void SetNumber(HWND hDlg, int id, int v)
     SetDlgItemTextA(hDlg, id, bf1);
 }
 
+void ChangeTypeSet(HWND hDlg, int first, int& type)
+{
+    if (type < 1 || type > 3)
+        type = 1;
+    SetRadio(hDlg, first, first + 2, type - 1);
+}
+
 // ---- Slider family ----
 
 struct SliderDef {

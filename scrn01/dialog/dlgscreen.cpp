@@ -84,9 +84,7 @@ void BackColorSpinNotify(HWND hDlg, int k, UINT code)
 
 void BackColorChangeSet(HWND hDlg)
 {
-    if (m_nBackCX < 1 || m_nBackCX > 3)
-        m_nBackCX = 1;
-    SetRadio(hDlg, IDC_BKRANDOM, IDC_BKREPEAT, m_nBackCX - 1);
+    ChangeTypeSet(hDlg, IDC_BKRANDOM, m_nBackCX);
 }
 
 void BackColorFFCheckSet(HWND hDlg)
@@ -122,8 +120,8 @@ bool ScreenCommand(HWND hDlg, int id)
     case IDC_BKRANDOM:
     case IDC_BKROUND:
     case IDC_BKREPEAT:
-        SetRadio(hDlg, IDC_BKRANDOM, IDC_BKREPEAT, id - IDC_BKRANDOM);
         m_nBackCX = id - IDC_BKRANDOM + 1;
+        BackColorChangeSet(hDlg);
         BackColorFFCheckSet(hDlg);
         return true;
     case IDC_BKFF:

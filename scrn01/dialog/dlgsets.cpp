@@ -102,9 +102,7 @@ void PGpSet(HWND hDlg, int k)
 
 void ProgramChangeTypeSet(HWND hDlg)
 {
-    if (m_nPGType < 1 || m_nPGType > 3)
-        m_nPGType = 1;
-    SetRadio(hDlg, IDC_PGRANDOM, IDC_PGREPEAT, m_nPGType - 1);
+    ChangeTypeSet(hDlg, IDC_PGRANDOM, m_nPGType);
 }
 
 void ProgramFFCheckSet(HWND hDlg)
@@ -179,8 +177,8 @@ bool SetsCommand(HWND hDlg, int id)
     case IDC_PGRANDOM:
     case IDC_PGROUND:
     case IDC_PGREPEAT:
-        SetRadio(hDlg, IDC_PGRANDOM, IDC_PGREPEAT, id - IDC_PGRANDOM);
         m_nPGType = id - IDC_PGRANDOM + 1;
+        ProgramChangeTypeSet(hDlg);
         ProgramFFCheckSet(hDlg);
         return true;
     case IDC_SETNEXT:

@@ -70,6 +70,18 @@ std::string ReadFileBytes(const std::string& path)
     return s;
 }
 
+std::vector<std::string> FileLines(const std::string& text)
+{
+    std::vector<std::string> out;
+    size_t from = 0, nl;
+    while ((nl = text.find('\n', from)) != std::string::npos) {
+        size_t end = nl > from && text[nl - 1] == '\r' ? nl - 1 : nl;
+        out.push_back(text.substr(from, end - from));
+        from = nl + 1;
+    }
+    return out;
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     FILE* f = fopen(path.c_str(), "wb");

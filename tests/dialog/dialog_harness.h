@@ -24,6 +24,8 @@ extern const char UserKey[];      // HKEY_CURRENT_USER
 extern const char InstallKey[];   // HKEY_CLASSES_ROOT
 
 std::string ReadFileBytes(const std::string& path);   // "" when missing
+// The lines of a text file, without their line ends (CR LF or LF).
+std::vector<std::string> FileLines(const std::string& text);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // Every value of a registry key, as "name=type:data" lines ("" when the key is missing).
 std::string RegDump(HKEY root, const char* path);

@@ -1,7 +1,7 @@
 // What the configuration dialog keeps: OK writes the registry values and the
 // per-user data file; Cancel and the close box write nothing; without the
 // installation key nothing can be saved; failures are reported.
-#include "dialog_harness.h"
+#include "dialog_fixture.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -11,15 +11,7 @@
 
 namespace {
 
-class DialogSave : public ::testing::Test {
-protected:
-    Install in;
-    void SetUp() override
-    {
-        in = MakeInstall(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-    void TearDown() override { DropInstall(in); }
-};
+class DialogSave : public DialogFixture {};
 
 // Set 1 holds a fish count above the slider's range; set 2 is the one edited.
 std::string Sets()
@@ -41,17 +33,6 @@ int Wat(const std::string& line, int col, int width)
     return atoi(line.substr(3 + 562 + col - 1, width).c_str());
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    size_t from = 0, nl;
-    while ((nl = text.find('\n', from)) != std::string::npos) {
-        size_t end = nl > from && text[nl - 1] == '\r' ? nl - 1 : nl;   // text mode on Windows
-        out.push_back(text.substr(from, end - from));
-        from = nl + 1;
-    }
-    return out;
-}
 
 // Every file of the installation folder with its bytes.
 std::string Folder(const Install& in)
@@ -85,7 +66,7 @@ void Edit(Dialog& d)
 
 TEST_F(DialogSave, CancelAndTheCloseBoxWriteNothing)
 {
-    WriteFileBytes(SharedDataPath(in), Sets());
+    Data(Sets());
     {
         // A first OK leaves every value and the per-user file in place.
         Dialog d;
@@ -110,7 +91,7 @@ TEST_F(DialogSave, CancelAndTheCloseBoxWriteNothing)
 
 TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
 {
-    WriteFileBytes(SharedDataPath(in), Sets());
+    Data(Sets());
     std::string shared = ReadFileBytes(SharedDataPath(in));
     {
         Dialog d;
@@ -159,9 +140,9 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
 
     EXPECT_EQ(ReadFileBytes(SharedDataPath(in)), shared);
-    std::vector<std::string> lines = Lines(ReadFileBytes(UserDataPath(in)));
+    std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0] + "\n", Lines(shared)[0] + "\n");   // set 1 untouched, 150 fish kept
+    EXPECT_EQ(lines[0] + "\n", FileLines(shared)[0] + "\n");   // set 1 untouched, 150 fish kept
     const std::string& s2 = lines[1];
     ASSERT_EQ(s2.size(), 3u + 562 + 35);
     EXPECT_EQ(Gen(s2, 1, 1), 0);     // Any
@@ -242,7 +223,7 @@ void ReadOnlyKey(bool readOnly)
 
 TEST_F(DialogSave, FailedRegistryWriteIsReportedAndTheDataFileStillSaved)
 {
-    WriteFileBytes(SharedDataPath(in), Sets());
+    Data(Sets());
     {
         Dialog d;
         ASSERT_TRUE(d.Open());
@@ -258,7 +239,7 @@ TEST_F(DialogSave, FailedRegistryWriteIsReportedAndTheDataFileStillSaved)
     ReadOnlyKey(false);
     ASSERT_EQ(d.reports.size(), 1u);
     EXPECT_EQ(d.reports[0], "Error Point022 SYSTEM002 Registry Access Error");
-    std::vector<std::string> lines = Lines(ReadFileBytes(UserDataPath(in)));
+    std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Gen(lines[1], 3, 2), 27);
 }
@@ -321,7 +302,7 @@ TEST_F(DialogSave, MissingButtonMarkGivesOneReportAndTheDialogOpens)
     EXPECT_NE(FindResourceA(mod, "B04", (LPCSTR)RT_BITMAP), nullptr);
     FreeLibrary(mod);
 
-    WriteFileBytes(SharedDataPath(in), Sets());
+    Data(Sets());
     Dialog d;
     ASSERT_TRUE(d.Open(copy));
     ASSERT_EQ(d.reports.size(), 1u);

@@ -1,6 +1,6 @@
 // The configuration dialog of the real .scr, started with /c in a scratch
 // installation and driven from this process as a user or outside program can.
-#include "dialog_harness.h"
+#include "dialog_fixture.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,18 +10,7 @@
 
 namespace {
 
-class DialogTest : public ::testing::Test {
-protected:
-    Install in;
-    void SetUp() override
-    {
-        in = MakeInstall(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-    void TearDown() override { DropInstall(in); }
-    void Data(const std::string& text) { WriteFileBytes(SharedDataPath(in), text); }
-    void UserInt(const char* name, DWORD v) { RegPutDword(HKEY_CURRENT_USER, UserKey, name, v); }
-    void Owned(const char* digits) { RegPutString(HKEY_CURRENT_USER, UserKey, "OKSKKIS", digits); }
-};
+class DialogTest : public DialogFixture {};
 
 const char OnlyKindOneOwned[] = "10000000000000000000000000000000000";
 
@@ -33,25 +22,6 @@ std::string ThreeSets()
                    WatRecord({{1, 5}, {1, 6}}, 2, 1, 200)) +
            SetLine(3, GenRecord(0, 0, 15, 40, 200, 0, {{3, 1, 70, 140, 10}}), WatRecord({{1, 9}}, 1, 0, 300)) +
            ProgramLine(1, 1, 2, 0, {1, 2, 3, 3, 2, 1});
-}
-
-// Field of a data-file set line: column col (1-based) of the general record,
-// or of the water record when water is set.
-int FieldOf(const std::string& line, int col, int width, bool water = false)
-{
-    size_t at = 3 + (water ? 562 : 0) + col - 1;
-    return at + width <= line.size() ? atoi(line.substr(at, width).c_str()) : -1;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    size_t from = 0, nl;
-    while ((nl = text.find('\n', from)) != std::string::npos) {
-        out.push_back(text.substr(from, nl - from));
-        from = nl + 1;
-    }
-    return out;
 }
 
 std::string SlotTexts(const Dialog& d, int n)
@@ -231,7 +201,7 @@ TEST_F(DialogTest, AddIsNotOfferedOnceFiftySetsExist)
     EXPECT_FALSE(d.Click(IDC_SETADD));
     EXPECT_EQ(d.Text(IDC_SETNO), "50");
     EXPECT_EQ(d.Ok(), 0u);
-    EXPECT_EQ(Lines(ReadFileBytes(UserDataPath(in))).size(), 51u);   // 50 sets and the program
+    EXPECT_EQ(FileLines(ReadFileBytes(UserDataPath(in))).size(), 51u);   // 50 sets and the program
 }
 
 TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
@@ -391,6 +361,15 @@ TEST_F(DialogTest, ProgramPagesSlotsResetAndProgramOn)
     EXPECT_TRUE(d.Checked(IDC_PGROUND));
     EXPECT_TRUE(d.Enabled(IDC_PGFF));
     EXPECT_EQ(SlotTexts(d, 10), "1,2,3,3,2,1,Off,Off,Off,Off");
+
+    // Full height: no scrolling, so no scroll speed.
+    ASSERT_TRUE(d.Click(IDC_HFULL));
+    EXPECT_TRUE(d.Checked(IDC_HFULL));
+    EXPECT_FALSE(d.Checked(IDC_HMIDUM));
+    for (int id : {IDC_SSPEEDBAR, IDC_SSPEEDNO, IDC_SSFAST, IDC_SSSLOW, IDC_SSPEEDBOX})
+        EXPECT_FALSE(d.Enabled(id)) << id;
+    d.Click(IDC_HLOW);
+    EXPECT_TRUE(d.Enabled(IDC_SSPEEDBAR));
     EXPECT_EQ(d.Text(IDC_PGROW0), "  1      2      3      4      5");
     EXPECT_FALSE(d.Enabled(IDC_PGPREV));
 

@@ -8,15 +8,18 @@
 #include <commctrl.h>
 #include <iterator>
 
+// Screen heights: 0 Low, 1 Midum, 2 High, 3 Full, shown by the radios from IDC_HLOW on.
+const int HeightMidum = 1;
+const int HeightHigh = 2;
 const int HeightFull = 3;
 
 void ScreenHeightSet(HWND hDlg)
 {
     if (m_nFullSCf == 0 && m_nSHf == HeightFull)
-        m_nSHf = 2;
+        m_nSHf = HeightHigh;
     int top = m_nFullSCf == 0 ? IDC_HHIGH : IDC_HFULL;
     if (m_nSHf < 0 || m_nSHf > top - IDC_HLOW)
-        m_nSHf = 1;
+        m_nSHf = HeightMidum;
     SetRadio(hDlg, IDC_HLOW, top, m_nSHf);
     static const int height[] = {IDC_HLOW, IDC_HMIDUM, IDC_HHIGH, IDC_HFULL, IDC_SCREENBOX,
                                  IDC_HEIGHTBOX};

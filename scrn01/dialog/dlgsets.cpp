@@ -10,7 +10,7 @@
 #include <iterator>
 
 // Row labels of the program pages: page p shows rows 2(p-1) and 2(p-1)+1.
-static const char DLG_PGNO[10][32] = {
+static const char DLG_PGNO[2 * PgPageMax][32] = {
     "  1      2      3      4      5", "  6      7      8      9     10",
     " 11     12     13     14     15", " 16     17     18     19     20",
     " 21     22     23     24     25", " 26     27     28     29     30",

@@ -343,6 +343,14 @@ void Dialog::Tab(int item)
     Settle();
 }
 
+void Dialog::Key(WORD vk)
+{
+    HWND f = Focus();
+    PostMessageA(f, WM_KEYDOWN, vk, 1);
+    PostMessageA(f, WM_KEYUP, vk, 0xC0000001);
+    Settle();
+}
+
 void Dialog::Slide(int id, int pos, int numId, const std::string& expect)
 {
     DWORD_PTR r;

@@ -75,6 +75,7 @@ public:
     // BM_CLICK on a visible, enabled button; false (and nothing sent) otherwise.
     bool Click(int id);
     void Tab(int item);                    // the tab control's focused item
+    void Key(WORD vk);                     // a key pressed on the focused control
     // Moves a trackbar with redraw; returns once its number display shows
     // expect (or after a while).
     void Slide(int id, int pos, int numId, const std::string& expect);

@@ -71,6 +71,10 @@ TEST_F(DialogTest, OpeningTextsPagesFocusAndRanges)
     EXPECT_FALSE(d.Visible(IDC_PGON));
     EXPECT_FALSE(d.Visible(IDC_PGSLOT0));
     EXPECT_EQ(d.Focus(), d.Item(IDC_PGLBAR));
+    // The keyboard moves the focused slider and its number follows.
+    d.Key(VK_RIGHT);
+    WaitUntil([&] { return d.Text(IDC_PGLNO) == "6"; }, 2000);
+    EXPECT_EQ(d.Text(IDC_PGLNO), "6");
 
     d.Tab(1);
     EXPECT_TRUE(d.Visible(IDC_PGON));

@@ -136,7 +136,7 @@ void FishKindStep(int d)
 
 void BackSlotToggle(int k)
 {
-    if (k < 0 || k >= BackSlots)
+    if (k < 0 || k >= WatSlotMax)
         return;
     int& e = m_nBackCF[IdxChk()][k];
     e = e == 1 ? 0 : 1;

@@ -2,11 +2,10 @@
 // arrays: the set list, the program slots and the pattern rows of the current
 // set. No window is touched here; the dialog refreshes its controls afterwards.
 #pragma once
+#include "scrn01/settings/program.h"
 
-const int PgPageMax = 5;       // program pages of ten slots
-const int PgPageSlots = 10;
+const int PgPageSlots = PgMax / PgPageMax;   // program slots on a page
 const int EmptyRowSize = 100;  // basic size of an emptied pattern row
-const int BackSlots = 10;      // back-colour slots of a set
 
 // 0 becomes 1, any other value 0.
 int FlagToggle(int v);

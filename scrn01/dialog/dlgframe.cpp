@@ -10,7 +10,7 @@
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/dlgtext.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore.h"
+#include "scrn01/store/regstore_win.h"
 #include "scrnsave/scrnsave.h"
 
 #include <commctrl.h>
@@ -154,7 +154,7 @@ void SliderSet(HWND hDlg)
         else
             SliderRange(hDlg, s);
     }
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         BackColorSpinRange(hDlg, k);
 }
 
@@ -185,7 +185,7 @@ static const int GeneralSet[] = {
 // The ten-of-a-kind controls of each page.
 static void ShowSlots(HWND hDlg, const int* firsts, int n, bool on)
 {
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         for (int i = 0; i < n; i++)
             ShowWindow(GetDlgItem(hDlg, firsts[i] + k), on ? SW_SHOW : SW_HIDE);
 }
@@ -446,7 +446,7 @@ static void Notify(HWND hDlg, int id, const NMHDR* nm)
     }
     if (!DlgReady)
         return;
-    if (id >= IDC_BKSPIN0 && id < IDC_BKSPIN0 + BackSlots) {
+    if (id >= IDC_BKSPIN0 && id < IDC_BKSPIN0 + WatSlotMax) {
         BackColorSpinNotify(hDlg, id - IDC_BKSPIN0, nm ? nm->code : 0);
         return;
     }

@@ -40,13 +40,13 @@ void BackColorCheckSet(HWND hDlg, int k)
 
 void BackColorCheckSetini(HWND hDlg)
 {
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         BackColorCheckSet(hDlg, k);
 }
 
 void BackColorPicSetini(HWND hDlg)
 {
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         BackColorPicSet(hDlg, k);
 }
 
@@ -63,13 +63,13 @@ void BackColorSpinPos(HWND hDlg, int k)
 
 void BackColorSpinSet(HWND hDlg)
 {
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         BackColorSpinPos(hDlg, k);
 }
 
 void BackColorSpinRead(HWND hDlg, int k)
 {
-    if (k < 0 || k >= BackSlots)
+    if (k < 0 || k >= WatSlotMax)
         return;
     LRESULT pos = SendDlgItemMessageA(hDlg, IDC_BKSPIN0 + k, UDM_GETPOS, 0, 0);
     m_nBackCC[k] = (short)LOWORD(pos);
@@ -106,7 +106,7 @@ void BackCKSet(HWND hDlg)
 
 bool ScreenCommand(HWND hDlg, int id)
 {
-    if (id >= IDC_BKCHK0 && id < IDC_BKCHK0 + BackSlots) {
+    if (id >= IDC_BKCHK0 && id < IDC_BKCHK0 + WatSlotMax) {
         int k = id - IDC_BKCHK0;
         BackSlotToggle(k);
         BackCKSet(hDlg);

@@ -1,5 +1,7 @@
 #include "dialog_harness.h"
 
+#include "scrn01/settings/records.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -127,12 +129,14 @@ static std::string Field(int v, int width)
 std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
                       const std::vector<Pattern>& rows)
 {
-    std::string g = Field(pgc, 1) + Field(rnd, 1) + Field(pgl, 2) + Field(fish, 3) +
-                    Field(fgsiz, 3) + Field(fidx, 2);
-    for (int p = 0; p < 50; p++) {
+    std::string g = Field(pgc, GenPGC.width) + Field(rnd, GenPGRnd.width) + Field(pgl, GenPGL.width) +
+                    Field(fish, GenFish.width) + Field(fgsiz, GenFGSiz.width) +
+                    Field(fidx, GenFidx.width);
+    for (int p = 0; p < FTblMax; p++) {
         Pattern r = p < (int)rows.size() ? rows[p] : Pattern{0, 0, 0, 100, 0};
-        g += Field(r.kind, 2) + Field(r.real, 1) + Field(r.quantity, 3) + Field(r.size, 3) +
-             Field(r.dispersion, 2);
+        g += Field(r.kind, PatFno.width) + Field(r.real, PatFrea.width) +
+             Field(r.quantity, PatFqua.width) + Field(r.size, PatFsiz.width) +
+             Field(r.dispersion, PatFdis.width);
     }
     return g;
 }
@@ -140,11 +144,11 @@ std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
 std::string WatRecord(const std::vector<WaterSlot>& slots, int cx, int cz, int cs)
 {
     std::string w;
-    for (int k = 0; k < 10; k++) {
+    for (int k = 0; k < WatSlotMax; k++) {
         WaterSlot s = k < (int)slots.size() ? slots[k] : WaterSlot{0, 0};
-        w += Field(s.on, 1) + Field(s.colour, 2);
+        w += Field(s.on, WatCF(k).width) + Field(s.colour, WatCC(k).width);
     }
-    return w + Field(cx, 1) + Field(cz, 1) + Field(cs, 3);
+    return w + Field(cx, WatCX.width) + Field(cz, WatCZ.width) + Field(cs, WatCS.width);
 }
 
 std::string SetLine(int n, const std::string& gen, const std::string& wat)

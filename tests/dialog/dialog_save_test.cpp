@@ -2,6 +2,7 @@
 // per-user data file; Cancel and the close box write nothing; without the
 // installation key nothing can be saved; failures are reported.
 #include "dialog_fixture.h"
+#include "scrn01/settings/records.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -22,17 +23,16 @@ std::string Sets()
            ProgramLine(1, 1, 2, 0, {1, 2, 2, 1});
 }
 
-// Column col (1-based) of a set line's general record, or of its water record.
-int Gen(const std::string& line, int col, int width)
+// A field of a set line's general record, or of its water record.
+int Gen(const std::string& line, RecField f)
 {
-    return atoi(line.substr(3 + col - 1, width).c_str());
+    return atoi(line.substr(3 + f.col - 1, f.width).c_str());
 }
 
-int Wat(const std::string& line, int col, int width)
+int Wat(const std::string& line, RecField f)
 {
-    return atoi(line.substr(3 + 562 + col - 1, width).c_str());
+    return atoi(line.substr(3 + GenByte + f.col - 1, f.width).c_str());
 }
-
 
 // Every file of the installation folder with its bytes.
 std::string Folder(const Install& in)
@@ -144,22 +144,22 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0] + "\n", FileLines(shared)[0] + "\n");   // set 1 untouched, 150 fish kept
     const std::string& s2 = lines[1];
-    ASSERT_EQ(s2.size(), 3u + 562 + 35);
-    EXPECT_EQ(Gen(s2, 1, 1), 0);     // Any
-    EXPECT_EQ(Gen(s2, 2, 1), 0);     // random length off
-    EXPECT_EQ(Gen(s2, 3, 2), 22);
-    EXPECT_EQ(Gen(s2, 5, 3), 64);
-    EXPECT_EQ(Gen(s2, 8, 3), 250);
-    EXPECT_EQ(Gen(s2, 13, 2), 3);    // row 1: kind, Real Number, quantity, size, dispersion
-    EXPECT_EQ(Gen(s2, 15, 1), 1);
-    EXPECT_EQ(Gen(s2, 16, 3), 33);
-    EXPECT_EQ(Gen(s2, 19, 3), 321);
-    EXPECT_EQ(Gen(s2, 22, 2), 12);
-    EXPECT_EQ(Wat(s2, 2, 2), 6);     // slot 1 one picture further
-    EXPECT_EQ(Wat(s2, 7, 1), 1);     // slot 3 on
-    EXPECT_EQ(Wat(s2, 31, 1), 3);    // Repeat
-    EXPECT_EQ(Wat(s2, 32, 1), 0);    // From First off
-    EXPECT_EQ(Wat(s2, 33, 3), 250);
+    ASSERT_EQ(s2.size(), 3u + GenByte + WatByte);
+    EXPECT_EQ(Gen(s2, GenPGC), 0);   // Any
+    EXPECT_EQ(Gen(s2, GenPGRnd), 0);   // random length off
+    EXPECT_EQ(Gen(s2, GenPGL), 22);
+    EXPECT_EQ(Gen(s2, GenFish), 64);
+    EXPECT_EQ(Gen(s2, GenFGSiz), 250);
+    EXPECT_EQ(Gen(s2, PatField(0, PatFno)), 3);   // row 1
+    EXPECT_EQ(Gen(s2, PatField(0, PatFrea)), 1);
+    EXPECT_EQ(Gen(s2, PatField(0, PatFqua)), 33);
+    EXPECT_EQ(Gen(s2, PatField(0, PatFsiz)), 321);
+    EXPECT_EQ(Gen(s2, PatField(0, PatFdis)), 12);
+    EXPECT_EQ(Wat(s2, WatCC(0)), 6);   // slot 1 one picture further
+    EXPECT_EQ(Wat(s2, WatCF(2)), 1);   // slot 3 on
+    EXPECT_EQ(Wat(s2, WatCX), 3);   // Repeat
+    EXPECT_EQ(Wat(s2, WatCZ), 0);   // From First off
+    EXPECT_EQ(Wat(s2, WatCS), 250);
     EXPECT_EQ(lines[2].substr(0, 11), "1002131" "02" "02");   // page 2, on, Repeat, From First
 
     Dialog d;
@@ -241,7 +241,7 @@ TEST_F(DialogSave, FailedRegistryWriteIsReportedAndTheDataFileStillSaved)
     EXPECT_EQ(d.reports[0], "Error Point022 SYSTEM002 Registry Access Error");
     std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(Gen(lines[1], 3, 2), 27);
+    EXPECT_EQ(Gen(lines[1], GenPGL), 27);
 }
 
 // Writes every resource of module src into the file dst except the bitmap

@@ -16,9 +16,15 @@ namespace {
 // can be told from the others after a move.
 void LoadSets(int count, int current)
 {
+    RecordsReset();
+    ProgramReset();
+    m_nPGMax = SetMax - 1;   // every row may be written
     for (int i = 0; i < SetMax; i++) {
-        snprintf(m_nGen[i], sizeof m_nGen[i], "00%02d%s%s", i + 1, m_nGenini2 + 4, m_nGenini3);
-        snprintf(m_nWat[i], sizeof m_nWat[i], "%.32s%03d\n", m_nWatini, i + 1);
+        m_nIdx = i;
+        m_nPGL = i + 1;
+        m_nBackCS = i + 1;
+        Genwrt();
+        Watwrt();
     }
     m_nPGMax = count - 1;
     m_nIdx = current;
@@ -26,12 +32,12 @@ void LoadSets(int count, int current)
 
 int LengthOf(int set)
 {
-    return Mid(m_nGen[set], 3, 2);
+    return Mid(m_nGen[set], GenPGL.col, GenPGL.width);
 }
 
 int SpeedOf(int set)
 {
-    return Mid(m_nWat[set], 33, 3);
+    return Mid(m_nWat[set], WatCS.col, WatCS.width);
 }
 
 void LoadProgram(const std::vector<int>& slots)
@@ -249,7 +255,7 @@ TEST(SmallEdits, TogglesAndBackColourSlots)
     EXPECT_EQ(FlagToggle(7), 0);
 
     LoadSets(2, 1);
-    for (int k = 0; k < BackSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         m_nBackCF[1][k] = 0;
     m_nBackCF[1][4] = 7;
     BackSlotToggle(4);        // any value but 1 turns on

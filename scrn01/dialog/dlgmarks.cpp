@@ -25,9 +25,9 @@ static void MarkName(const char* prefix, int n, const char* suffix)
     snprintf(ic01, sizeof ic01, "%s%s%s", prefix, bf1, suffix);
 }
 
-static HBITMAP LoadMark(const char* name)
+static HBITMAP LoadMark(const char* name, UINT flags = LR_CREATEDIBSECTION)
 {
-    return (HBITMAP)LoadImageA(hMainInstance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    return (HBITMAP)LoadImageA(hMainInstance, name, IMAGE_BITMAP, 0, 0, flags);
 }
 
 void ButtonMarkSetini(HWND hDlg)
@@ -35,7 +35,9 @@ void ButtonMarkSetini(HWND hDlg)
     HBITMAP* marks[ButtonMarks] = {&hbb0, &hbb1, &hbb2, &hbb3, &hbb4, &hbb5};
     for (int i = 0; i < ButtonMarks; i++) {
         MarkName("B", i + 1, "");
-        *marks[i] = LoadMark(ic01);
+        // The face around the arrow takes the window colour, so that a
+        // disabled button greys the arrow alone.
+        *marks[i] = LoadMark(ic01, LR_LOADTRANSPARENT);
         if (!*marks[i])
             MsgWrt1(11 + i, Msg005, ic01, 0);
     }

@@ -11,18 +11,18 @@
 
 #include <windows.h>
 
-const int PageSection = 1;     // page codes of DlgTagDsp
+const int PageSection = 1;  // page codes of DlgTagDsp
 const int PageGeneral = 2;
-const int FishMarks = 37;      // hbm: 0 no fish, 1..35 kinds, 36 error mark
-const int BackMarks = 33;      // hcb: 0..31 pictures, 32 error picture
-const int ButtonMarks = 6;     // "B01".."B06"
-const UINT WM_SPINREAD = WM_APP + 1;   // wParam slot k: read spin k after it moved
+const int FishMarks = 37;             // hbm: 0 no fish, 1..35 kinds, 36 error mark
+const int BackMarks = 33;             // hcb: 0..31 pictures, 32 error picture
+const int ButtonMarks = 6;            // "B01".."B06"
+const UINT WM_SPINREAD = WM_APP + 1;  // wParam slot k: read spin k after it moved
 
-extern int tabpg;              // tab item whose page is shown
+extern int tabpg;  // tab item whose page is shown
 extern HBITMAP hbb0, hbb1, hbb2, hbb3, hbb4, hbb5;
 extern HBITMAP hbm[FishMarks];
 extern HBITMAP hcb[BackMarks];
-extern char ic01[10];          // resource name being loaded
+extern char ic01[10];  // resource name being loaded
 
 // ---- Frame (dlgframe.cpp) ----
 void DlgTabini(HWND hTab);

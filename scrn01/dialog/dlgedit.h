@@ -4,8 +4,8 @@
 #pragma once
 #include "scrn01/settings/program.h"
 
-const int PgPageSlots = PgMax / PgPageMax;   // program slots on a page
-const int EmptyRowSize = 100;  // basic size of an emptied pattern row
+const int PgPageSlots = PgMax / PgPageMax;  // program slots on a page
+const int EmptyRowSize = 100;               // basic size of an emptied pattern row
 
 // 0 becomes 1, any other value 0.
 int FlagToggle(int v);

@@ -66,8 +66,8 @@ void ChangeTypeSet(HWND hDlg, int first, int& type)
 // ---- Slider family ----
 
 struct SliderDef {
-    int id;       // trackbar
-    int numId;    // number display
+    int id;     // trackbar
+    int numId;  // number display
     int lo, hi;
     int* field;   // the value, or the first of the pattern rows
     bool perRow;  // field is a pattern array, entry m_nFidx
@@ -129,6 +129,7 @@ static bool SliderNotify(HWND hDlg, int id)
     return false;
 }
 
+// clang-format off
 void PGLSliderPos(HWND hDlg) { SliderPos(hDlg, SlPGL); }
 void PGLSliderNN(HWND hDlg) { SliderNN(hDlg, SlPGL); }
 void FishSliderPos(HWND hDlg) { SliderPos(hDlg, SlFish); }
@@ -145,6 +146,7 @@ void BackColorSliderPos(HWND hDlg) { SliderPos(hDlg, SlBackCS); }
 void BackColorSliderNN(HWND hDlg) { SliderNN(hDlg, SlBackCS); }
 void ScrollChangeSpeedPos(HWND hDlg) { SliderPos(hDlg, SlSSpe); }
 void ScrollChangeSpeedNN(HWND hDlg) { SliderNN(hDlg, SlSSpe); }
+// clang-format on
 
 void SliderSet(HWND hDlg)
 {
@@ -161,25 +163,25 @@ void SliderSet(HWND hDlg)
 // ---- Pages ----
 
 static const int SectionSet[] = {
-    IDC_SETLABEL, IDC_SETNO, IDC_SETNEXT, IDC_SETPREV,
-    IDC_SCENEBOX, IDC_LENGTHBOX, IDC_REPBOX, IDC_PGLRND, IDC_PGLNO, IDC_PGLSHORT, IDC_PGLLONG,
-    IDC_PGLBAR, IDC_REPANY, IDC_REPLUMP,
-    IDC_FCBOX, IDC_ROWLABEL, IDC_ROWNO, IDC_ROWNEXT, IDC_ROWPREV, IDC_FISHMARK, IDC_KINDDOWN,
-    IDC_KINDUP, IDC_FQUABOX, IDC_FREA, IDC_FQUANO, IDC_FQUASMALL, IDC_FQUAMANY, IDC_FQUABAR,
-    IDC_SIZEBOX, IDC_FSIZLABEL, IDC_FSIZNO, IDC_FSIZSMALL, IDC_FSIZBIG, IDC_FSIZBAR,
-    IDC_FDISLABEL, IDC_FDISNO, IDC_FDISSMALL, IDC_FDISBIG, IDC_FDISBAR,
-    IDC_FISHBOX, IDC_FISHNO, IDC_FISHSMALL, IDC_FISHMANY, IDC_FISHBAR, IDC_FISHMAX,
-    IDC_FGSIZBOX, IDC_FGSIZNO, IDC_FGSIZSMALL, IDC_FGSIZBIG, IDC_FGSIZBAR,
-    IDC_BKBOX, IDC_BKTYPEBOX, IDC_BKRANDOM, IDC_BKROUND, IDC_BKREPEAT, IDC_BKFF,
-    IDC_BKSPEEDBOX, IDC_BKSPEEDNO, IDC_BKFAST, IDC_BKSLOW, IDC_BKSPEEDBAR,
+    IDC_SETLABEL,   IDC_SETNO,     IDC_SETNEXT,    IDC_SETPREV,   IDC_SCENEBOX,  IDC_LENGTHBOX,
+    IDC_REPBOX,     IDC_PGLRND,    IDC_PGLNO,      IDC_PGLSHORT,  IDC_PGLLONG,   IDC_PGLBAR,
+    IDC_REPANY,     IDC_REPLUMP,   IDC_FCBOX,      IDC_ROWLABEL,  IDC_ROWNO,     IDC_ROWNEXT,
+    IDC_ROWPREV,    IDC_FISHMARK,  IDC_KINDDOWN,   IDC_KINDUP,    IDC_FQUABOX,   IDC_FREA,
+    IDC_FQUANO,     IDC_FQUASMALL, IDC_FQUAMANY,   IDC_FQUABAR,   IDC_SIZEBOX,   IDC_FSIZLABEL,
+    IDC_FSIZNO,     IDC_FSIZSMALL, IDC_FSIZBIG,    IDC_FSIZBAR,   IDC_FDISLABEL, IDC_FDISNO,
+    IDC_FDISSMALL,  IDC_FDISBIG,   IDC_FDISBAR,    IDC_FISHBOX,   IDC_FISHNO,    IDC_FISHSMALL,
+    IDC_FISHMANY,   IDC_FISHBAR,   IDC_FISHMAX,    IDC_FGSIZBOX,  IDC_FGSIZNO,   IDC_FGSIZSMALL,
+    IDC_FGSIZBIG,   IDC_FGSIZBAR,  IDC_BKBOX,      IDC_BKTYPEBOX, IDC_BKRANDOM,  IDC_BKROUND,
+    IDC_BKREPEAT,   IDC_BKFF,      IDC_BKSPEEDBOX, IDC_BKSPEEDNO, IDC_BKFAST,    IDC_BKSLOW,
+    IDC_BKSPEEDBAR,
 };
 
 static const int GeneralSet[] = {
-    IDC_PGON, IDC_DIRECTSIZE, IDC_GUESTFISH,
-    IDC_PGBOX, IDC_PGPREV, IDC_PGNEXT, IDC_PGRESET, IDC_PGROW0, IDC_PGROW1,
-    IDC_PGTYPEBOX, IDC_PGRANDOM, IDC_PGROUND, IDC_PGREPEAT, IDC_PGFF,
-    IDC_SCREENBOX, IDC_HEIGHTBOX, IDC_HLOW, IDC_HMIDUM, IDC_HHIGH, IDC_HFULL,
-    IDC_SSPEEDBOX, IDC_SSPEEDNO, IDC_SSFAST, IDC_SSSLOW, IDC_SSPEEDBAR,
+    IDC_PGON,      IDC_DIRECTSIZE, IDC_GUESTFISH, IDC_PGBOX,  IDC_PGPREV,
+    IDC_PGNEXT,    IDC_PGRESET,    IDC_PGROW0,    IDC_PGROW1, IDC_PGTYPEBOX,
+    IDC_PGRANDOM,  IDC_PGROUND,    IDC_PGREPEAT,  IDC_PGFF,   IDC_SCREENBOX,
+    IDC_HEIGHTBOX, IDC_HLOW,       IDC_HMIDUM,    IDC_HHIGH,  IDC_HFULL,
+    IDC_SSPEEDBOX, IDC_SSPEEDNO,   IDC_SSFAST,    IDC_SSSLOW, IDC_SSPEEDBAR,
 };
 
 // The ten-of-a-kind controls of each page.
@@ -209,9 +211,9 @@ void DlgTabini(HWND hTab)
 
 void DlgTagDsp(HWND hDlg, int Tg1)
 {
-    bool dspf2 = Tg1 == PageSection;   // Add and Delete
-    bool dspf3 = Tg1 == PageSection;   // Section page
-    bool dspf4 = Tg1 == PageGeneral;   // General page
+    bool dspf2 = Tg1 == PageSection;  // Add and Delete
+    bool dspf3 = Tg1 == PageSection;  // Section page
+    bool dspf4 = Tg1 == PageGeneral;  // General page
     static const int addDel[] = {IDC_SETADD, IDC_SETDEL};
     static const int sectionSlots[] = {IDC_BKLABEL0, IDC_BKCHK0, IDC_BKPIC0, IDC_BKSPIN0};
     static const int generalSlots[] = {IDC_PGSLOT0, IDC_PGUP0, IDC_PGDOWN0};
@@ -424,7 +426,7 @@ static void Command(HWND hDlg, int id)
     switch (id) {
     case IDOK:
         if (uskgn2)
-            return;   // not installed: nothing can be saved
+            return;  // not installed: nothing can be saved
         SaveSettings();
         EndDialog(hDlg, 0);
         return;

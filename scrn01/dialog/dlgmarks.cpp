@@ -41,14 +41,20 @@ void ButtonMarkSetini(HWND hDlg)
         if (!*marks[i])
             MsgWrt1(11 + i, Msg005, ic01, 0);
     }
-    struct Use { HBITMAP* mark; int id; int count; };
+    struct Use {
+        HBITMAP* mark;
+        int id;
+        int count;
+    };
     // Ranges of ten are the program slots.
+    // clang-format off
     const Use uses[] = {
         {&hbb0, IDC_KINDUP, 1},   {&hbb1, IDC_KINDDOWN, 1},
         {&hbb2, IDC_SETNEXT, 1},  {&hbb2, IDC_ROWNEXT, 1}, {&hbb2, IDC_PGUP0, PgPageSlots},
         {&hbb3, IDC_SETPREV, 1},  {&hbb3, IDC_ROWPREV, 1}, {&hbb3, IDC_PGDOWN0, PgPageSlots},
         {&hbb4, IDC_PGPREV, 1},   {&hbb5, IDC_PGNEXT, 1},
     };
+    // clang-format on
     for (const Use& u : uses)
         for (int k = 0; k < u.count; k++)
             SendDlgItemMessageA(hDlg, u.id + k, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)*u.mark);
@@ -83,6 +89,7 @@ void BackColorSetini()
 void DlgTextSetini(HWND hDlg)
 {
     SetWindowTextA(hDlg, DLT_DLG);
+    // clang-format off
     static const struct { int id; const char* text; } texts[] = {
         {IDC_DIRECTSIZE, DLT_DirectSize}, {IDC_GUESTFISH, DLT_GuestFish},
         {IDC_FGSIZBOX, DLT_FishSize},     {IDC_FGSIZSMALL, DLT_FS_Small},
@@ -115,6 +122,7 @@ void DlgTextSetini(HWND hDlg)
         {IDC_PGRESET, DLT_PgReset},       {IDC_BKFF, DLT_BC_FF},
         {IDC_PGFF, DLT_PgFF},
     };
+    // clang-format on
     for (const auto& t : texts)
         SetDlgItemTextA(hDlg, t.id, t.text);
 }

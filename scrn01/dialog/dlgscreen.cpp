@@ -21,11 +21,10 @@ void ScreenHeightSet(HWND hDlg)
     if (m_nSHf < 0 || m_nSHf > top - IDC_HLOW)
         m_nSHf = HeightMidum;
     SetRadio(hDlg, IDC_HLOW, top, m_nSHf);
-    static const int height[] = {IDC_HLOW, IDC_HMIDUM, IDC_HHIGH, IDC_HFULL, IDC_SCREENBOX,
-                                 IDC_HEIGHTBOX};
+    static const int height[] = {IDC_HLOW,  IDC_HMIDUM,    IDC_HHIGH,
+                                 IDC_HFULL, IDC_SCREENBOX, IDC_HEIGHTBOX};
     EnableIds(hDlg, height, (int)std::size(height), true);
-    static const int speed[] = {IDC_SSPEEDBAR, IDC_SSFAST, IDC_SSSLOW, IDC_SSPEEDBOX,
-                                IDC_SSPEEDNO};
+    static const int speed[] = {IDC_SSPEEDBAR, IDC_SSFAST, IDC_SSSLOW, IDC_SSPEEDBOX, IDC_SSPEEDNO};
     EnableIds(hDlg, speed, (int)std::size(speed), m_nSHf != HeightFull);
     if (m_nFullSCf == 0) {
         EnableWindow(GetDlgItem(hDlg, IDC_HFULL), FALSE);
@@ -98,9 +97,9 @@ void BackColorFFCheckSet(HWND hDlg)
 
 void BackCKSet(HWND hDlg)
 {
-    static const int ids[] = {IDC_BKSPEEDNO, IDC_BKSPEEDBAR, IDC_BKFAST, IDC_BKSLOW,
-                              IDC_BKRANDOM, IDC_BKROUND, IDC_BKREPEAT, IDC_BKTYPEBOX,
-                              IDC_BKSPEEDBOX};
+    static const int ids[] = {IDC_BKSPEEDNO, IDC_BKSPEEDBAR, IDC_BKFAST,
+                              IDC_BKSLOW,    IDC_BKRANDOM,   IDC_BKROUND,
+                              IDC_BKREPEAT,  IDC_BKTYPEBOX,  IDC_BKSPEEDBOX};
     EnableIds(hDlg, ids, (int)std::size(ids), m_nBackCK > 1);
 }
 

@@ -129,9 +129,9 @@ static std::string Field(int v, int width)
 std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
                       const std::vector<Pattern>& rows)
 {
-    std::string g = Field(pgc, GenPGC.width) + Field(rnd, GenPGRnd.width) + Field(pgl, GenPGL.width) +
-                    Field(fish, GenFish.width) + Field(fgsiz, GenFGSiz.width) +
-                    Field(fidx, GenFidx.width);
+    std::string g = Field(pgc, GenPGC.width) + Field(rnd, GenPGRnd.width) +
+                    Field(pgl, GenPGL.width) + Field(fish, GenFish.width) +
+                    Field(fgsiz, GenFGSiz.width) + Field(fidx, GenFidx.width);
     for (int p = 0; p < FTblMax; p++) {
         Pattern r = p < (int)rows.size() ? rows[p] : Pattern{0, 0, 0, 100, 0};
         g += Field(r.kind, PatFno.width) + Field(r.real, PatFrea.width) +
@@ -203,7 +203,7 @@ int TakeReports(DWORD pid, std::vector<std::string>& into)
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
     if (!s.boxes.empty())
-        PumpFor(150);   // let the box go before the next look
+        PumpFor(150);  // let the box go before the next look
     return (int)s.boxes.size();
 }
 
@@ -433,8 +433,8 @@ bool Dialog::Shows(int id, const char* name) const
 {
     HMODULE mod = LoadLibraryExA(exePath.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HBITMAP bm = mod ? (HBITMAP)LoadImageA(mod, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)
-                     : nullptr;
+    HBITMAP bm =
+        mod ? (HBITMAP)LoadImageA(mod, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION) : nullptr;
     if (mod)
         FreeLibrary(mod);
     if (!bm)

@@ -12,18 +12,18 @@
 
 // The installation key names a fresh folder; the per-user key starts empty.
 struct Install {
-    std::string dir;      // Windows path, ends in a backslash
+    std::string dir;  // Windows path, ends in a backslash
 };
 Install MakeInstall(const char* tag, int fullScreenFlg = 1, int backColorsFlg = 1);
 // Removes the folder, the installation key and the per-user key.
 void DropInstall(const Install& in);
-std::string SharedDataPath(const Install& in);   // PondelData.ini
-std::string UserDataPath(const Install& in);     // <user>PondelData.ini
+std::string SharedDataPath(const Install& in);  // PondelData.ini
+std::string UserDataPath(const Install& in);    // <user>PondelData.ini
 
-extern const char UserKey[];      // HKEY_CURRENT_USER
-extern const char InstallKey[];   // HKEY_CLASSES_ROOT
+extern const char UserKey[];     // HKEY_CURRENT_USER
+extern const char InstallKey[];  // HKEY_CLASSES_ROOT
 
-std::string ReadFileBytes(const std::string& path);   // "" when missing
+std::string ReadFileBytes(const std::string& path);  // "" when missing
 // The lines of a text file, without their line ends (CR LF or LF).
 std::vector<std::string> FileLines(const std::string& text);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -69,13 +69,13 @@ public:
     bool Checked(int id) const;
     bool Visible(int id) const;
     bool Enabled(int id) const;
-    int Num(int id) const;                 // a number display as a number
+    int Num(int id) const;  // a number display as a number
     HWND Focus() const;
 
     // BM_CLICK on a visible, enabled button; false (and nothing sent) otherwise.
     bool Click(int id);
-    void Tab(int item);                    // the tab control's focused item
-    void Key(WORD vk);                     // a key pressed on the focused control
+    void Tab(int item);  // the tab control's focused item
+    void Key(WORD vk);   // a key pressed on the focused control
     // Moves a trackbar with redraw; returns once its number display shows
     // expect (or after a while).
     void Slide(int id, int pos, int numId, const std::string& expect);
@@ -98,7 +98,7 @@ public:
 
     HWND dlg = nullptr;
     Proc proc;
-    std::vector<std::string> reports;   // error reports seen, in order
+    std::vector<std::string> reports;  // error reports seen, in order
     std::string exePath;
 
 private:

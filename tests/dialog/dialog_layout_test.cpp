@@ -15,7 +15,7 @@ const char DesktopKey[] = "Control Panel\\Desktop";
 struct Ctl {
     HWND h;
     int id;
-    RECT r;        // screen rectangle
+    RECT r;  // screen rectangle
     std::string cls, text;
     LONG style;
 };
@@ -80,7 +80,7 @@ int NeededWidth(HDC dc, const Ctl& c)
         return sz.cx + 12;
     if (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_CHECKBOX ||
         type == BS_RADIOBUTTON)
-        return sz.cx + 16;   // the box and its gap
+        return sz.cx + 16;  // the box and its gap
     return sz.cx + 6;
 }
 

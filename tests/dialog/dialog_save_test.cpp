@@ -17,7 +17,8 @@ class DialogSave : public DialogFixture {};
 // Set 1 holds a fish count above the slider's range; set 2 is the one edited.
 std::string Sets()
 {
-    return SetLine(1, GenRecord(0, 0, 5, 150, 100, 0, {{1, 0, 50, 100, 0}}), WatRecord({{1, 0}}, 1, 0, 100)) +
+    return SetLine(1, GenRecord(0, 0, 5, 150, 100, 0, {{1, 0, 50, 100, 0}}),
+                   WatRecord({{1, 0}}, 1, 0, 100)) +
            SetLine(2, GenRecord(1, 1, 10, 30, 150, 0, {{2, 0, 60, 120, 5}}),
                    WatRecord({{1, 5}, {1, 6}}, 2, 1, 200)) +
            ProgramLine(1, 1, 2, 0, {1, 2, 2, 1});
@@ -101,7 +102,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
         EXPECT_EQ(d.SliderPos(IDC_FISHBAR), 100);
 
         d.Tab(1);
-        ASSERT_TRUE(d.Click(IDC_DIRECTSIZE));   // off: the size sliders can move
+        ASSERT_TRUE(d.Click(IDC_DIRECTSIZE));  // off: the size sliders can move
         d.Click(IDC_GUESTFISH);
         d.Click(IDC_HLOW);
         d.Slide(IDC_SSPEEDBAR, 20, IDC_SSPEEDNO, "20");
@@ -142,25 +143,27 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_EQ(ReadFileBytes(SharedDataPath(in)), shared);
     std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0] + "\n", FileLines(shared)[0] + "\n");   // set 1 untouched, 150 fish kept
+    EXPECT_EQ(lines[0] + "\n", FileLines(shared)[0] + "\n");  // set 1 untouched, 150 fish kept
     const std::string& s2 = lines[1];
     ASSERT_EQ(s2.size(), 3u + GenByte + WatByte);
-    EXPECT_EQ(Gen(s2, GenPGC), 0);   // Any
-    EXPECT_EQ(Gen(s2, GenPGRnd), 0);   // random length off
+    EXPECT_EQ(Gen(s2, GenPGC), 0);    // Any
+    EXPECT_EQ(Gen(s2, GenPGRnd), 0);  // random length off
     EXPECT_EQ(Gen(s2, GenPGL), 22);
     EXPECT_EQ(Gen(s2, GenFish), 64);
     EXPECT_EQ(Gen(s2, GenFGSiz), 250);
-    EXPECT_EQ(Gen(s2, PatField(0, PatFno)), 3);   // row 1
+    EXPECT_EQ(Gen(s2, PatField(0, PatFno)), 3);  // row 1
     EXPECT_EQ(Gen(s2, PatField(0, PatFrea)), 1);
     EXPECT_EQ(Gen(s2, PatField(0, PatFqua)), 33);
     EXPECT_EQ(Gen(s2, PatField(0, PatFsiz)), 321);
     EXPECT_EQ(Gen(s2, PatField(0, PatFdis)), 12);
-    EXPECT_EQ(Wat(s2, WatCC(0)), 6);   // slot 1 one picture further
-    EXPECT_EQ(Wat(s2, WatCF(2)), 1);   // slot 3 on
-    EXPECT_EQ(Wat(s2, WatCX), 3);   // Repeat
-    EXPECT_EQ(Wat(s2, WatCZ), 0);   // From First off
+    EXPECT_EQ(Wat(s2, WatCC(0)), 6);  // slot 1 one picture further
+    EXPECT_EQ(Wat(s2, WatCF(2)), 1);  // slot 3 on
+    EXPECT_EQ(Wat(s2, WatCX), 3);     // Repeat
+    EXPECT_EQ(Wat(s2, WatCZ), 0);     // From First off
     EXPECT_EQ(Wat(s2, WatCS), 250);
-    EXPECT_EQ(lines[2].substr(0, 11), "1002131" "02" "02");   // page 2, on, Repeat, From First
+    EXPECT_EQ(lines[2].substr(0, 11), "1002131"
+                                      "02"
+                                      "02");  // page 2, on, Repeat, From First
 
     Dialog d;
     ASSERT_TRUE(d.Open());
@@ -215,8 +218,9 @@ void ReadOnlyKey(bool readOnly)
     ea.Trustee.ptstrName = (LPSTR) "EVERYONE";
     PACL acl = nullptr;
     SetEntriesInAclA(1, &ea, nullptr, &acl);
-    SetSecurityInfo(k, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                    nullptr, nullptr, acl, nullptr);
+    SetSecurityInfo(k, SE_REGISTRY_KEY,
+                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                    nullptr, acl, nullptr);
     LocalFree(acl);
     RegCloseKey(k);
 }
@@ -309,7 +313,8 @@ TEST_F(DialogSave, MissingButtonMarkGivesOneReportAndTheDialogOpens)
     EXPECT_EQ(d.reports[0], "Error Point013 SYSTEM005 Bottan Mark Nothing!( B03 )");
     for (int id : {IDC_SETNEXT, IDC_ROWNEXT, IDC_PGUP0, IDC_PGUP0 + 9})
         EXPECT_EQ(d.ButtonImage(id), nullptr) << id;
-    for (int id : {IDC_SETPREV, IDC_ROWPREV, IDC_PGDOWN0, IDC_KINDUP, IDC_KINDDOWN, IDC_PGPREV, IDC_PGNEXT})
+    for (int id :
+         {IDC_SETPREV, IDC_ROWPREV, IDC_PGDOWN0, IDC_KINDUP, IDC_KINDDOWN, IDC_PGPREV, IDC_PGNEXT})
         EXPECT_NE(d.ButtonImage(id), nullptr) << id;
     EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM01"));
     EXPECT_EQ(d.Cancel(), 0u);

@@ -17,10 +17,12 @@ const char OnlyKindOneOwned[] = "10000000000000000000000000000000000";
 // Three sets told apart by their length, fish and colours; a program naming them.
 std::string ThreeSets()
 {
-    return SetLine(1, GenRecord(0, 0, 5, 20, 100, 0, {{1, 0, 50, 100, 0}}), WatRecord({{1, 0}}, 1, 0, 100)) +
+    return SetLine(1, GenRecord(0, 0, 5, 20, 100, 0, {{1, 0, 50, 100, 0}}),
+                   WatRecord({{1, 0}}, 1, 0, 100)) +
            SetLine(2, GenRecord(1, 1, 10, 30, 150, 0, {{2, 0, 60, 120, 5}}),
                    WatRecord({{1, 5}, {1, 6}}, 2, 1, 200)) +
-           SetLine(3, GenRecord(0, 0, 15, 40, 200, 0, {{3, 1, 70, 140, 10}}), WatRecord({{1, 9}}, 1, 0, 300)) +
+           SetLine(3, GenRecord(0, 0, 15, 40, 200, 0, {{3, 1, 70, 140, 10}}),
+                   WatRecord({{1, 9}}, 1, 0, 300)) +
            ProgramLine(1, 1, 2, 0, {1, 2, 3, 3, 2, 1});
 }
 
@@ -43,23 +45,73 @@ TEST_F(DialogTest, OpeningTextsPagesFocusAndRanges)
     char caption[64] = "";
     GetWindowTextA(d.dlg, caption, sizeof caption);
     EXPECT_STREQ(caption, "My Aquarium");
-    static const struct { int id; const char* text; } texts[] = {
-        {1022, "Direct Size"}, {1097, "Guest Fish"}, {1082, "Fish Size"}, {1083, "Small (50)"},
-        {1084, "Big   (300)"}, {1122, "Screen"}, {1123, "Height"}, {1074, "Low"},
-        {1075, "Midum"}, {1076, "High"}, {1077, "Full"}, {1093, "Scroll Speed"},
-        {1091, "Fast  (1)"}, {1092, "Slow (50)"}, {1099, "Program On"}, {1124, "Program"},
-        {1173, "Change Type"}, {1079, "Random"}, {1080, "Round"}, {1081, "Repeat"},
-        {1, "OK"}, {2, "Cancel"}, {1147, "Set No."}, {1150, "Length"}, {1200, "Replacement"},
-        {1199, "Scene"}, {1197, "Any"}, {1198, "Lump"}, {1111, "Random(-3to+3)"},
-        {1149, "Short (1)"}, {1148, "Long (30)"}, {1180, "Quantity"}, {1181, "Small  (1)"},
-        {1182, "Many"}, {1177, "Fish Classification"}, {1179, "Quantity"},
-        {1096, "Real Number(Max)"}, {1117, "Small (0)"}, {1118, "Many (100)"}, {1100, "Size"},
-        {1085, "Basic Size"}, {1086, "Small (50)"}, {1087, "Big  (200)"}, {1088, "Dispersion"},
-        {1089, "Small (0)"}, {1090, "Big  (50)"}, {1178, "Back Color"}, {1174, "Change Speed"},
-        {1119, "Fast  (50)"}, {1120, "Slow (500)"}, {1121, "Change Type"}, {1070, "Random"},
-        {1071, "Round"}, {1072, "Repeat"}, {1210, "Plus"}, {1211, "DLT"}, {1209, "Reset"},
-        {1112, "From First"}, {1110, "From First"}, {1183, "No."}, {1116, "(100)"},
-        {1212, "1"}, {1221, "10"},
+    static const struct {
+        int id;
+        const char* text;
+    } texts[] = {
+        {1022, "Direct Size"},
+        {1097, "Guest Fish"},
+        {1082, "Fish Size"},
+        {1083, "Small (50)"},
+        {1084, "Big   (300)"},
+        {1122, "Screen"},
+        {1123, "Height"},
+        {1074, "Low"},
+        {1075, "Midum"},
+        {1076, "High"},
+        {1077, "Full"},
+        {1093, "Scroll Speed"},
+        {1091, "Fast  (1)"},
+        {1092, "Slow (50)"},
+        {1099, "Program On"},
+        {1124, "Program"},
+        {1173, "Change Type"},
+        {1079, "Random"},
+        {1080, "Round"},
+        {1081, "Repeat"},
+        {1, "OK"},
+        {2, "Cancel"},
+        {1147, "Set No."},
+        {1150, "Length"},
+        {1200, "Replacement"},
+        {1199, "Scene"},
+        {1197, "Any"},
+        {1198, "Lump"},
+        {1111, "Random(-3to+3)"},
+        {1149, "Short (1)"},
+        {1148, "Long (30)"},
+        {1180, "Quantity"},
+        {1181, "Small  (1)"},
+        {1182, "Many"},
+        {1177, "Fish Classification"},
+        {1179, "Quantity"},
+        {1096, "Real Number(Max)"},
+        {1117, "Small (0)"},
+        {1118, "Many (100)"},
+        {1100, "Size"},
+        {1085, "Basic Size"},
+        {1086, "Small (50)"},
+        {1087, "Big  (200)"},
+        {1088, "Dispersion"},
+        {1089, "Small (0)"},
+        {1090, "Big  (50)"},
+        {1178, "Back Color"},
+        {1174, "Change Speed"},
+        {1119, "Fast  (50)"},
+        {1120, "Slow (500)"},
+        {1121, "Change Type"},
+        {1070, "Random"},
+        {1071, "Round"},
+        {1072, "Repeat"},
+        {1210, "Plus"},
+        {1211, "DLT"},
+        {1209, "Reset"},
+        {1112, "From First"},
+        {1110, "From First"},
+        {1183, "No."},
+        {1116, "(100)"},
+        {1212, "1"},
+        {1221, "10"},
     };
     for (const auto& t : texts)
         EXPECT_EQ(d.Text(t.id), t.text) << t.id;
@@ -97,9 +149,11 @@ TEST_F(DialogTest, OpeningTextsPagesFocusAndRanges)
     EXPECT_FALSE(d.Visible(IDC_HLOW));
     EXPECT_EQ(d.Focus(), d.Item(IDC_PGLBAR));
 
-    static const struct { int id, lo, hi; } ranges[] = {
-        {IDC_PGLBAR, 1, 30},   {IDC_FISHBAR, 1, 100},     {IDC_FGSIZBAR, 50, 300},
-        {IDC_FQUABAR, 0, 100}, {IDC_FSIZBAR, 50, 500},    {IDC_FDISBAR, 0, 50},
+    static const struct {
+        int id, lo, hi;
+    } ranges[] = {
+        {IDC_PGLBAR, 1, 30},      {IDC_FISHBAR, 1, 100},  {IDC_FGSIZBAR, 50, 300},
+        {IDC_FQUABAR, 0, 100},    {IDC_FSIZBAR, 50, 500}, {IDC_FDISBAR, 0, 50},
         {IDC_BKSPEEDBAR, 1, 500}, {IDC_SSPEEDBAR, 1, 50},
     };
     for (const auto& r : ranges) {
@@ -107,8 +161,8 @@ TEST_F(DialogTest, OpeningTextsPagesFocusAndRanges)
         EXPECT_EQ(d.SliderMax(r.id), r.hi) << r.id;
     }
     DWORD spin = (DWORD)SendMessageA(d.Item(IDC_BKSPIN0 + 4), UDM_GETRANGE, 0, 0);
-    EXPECT_EQ(LOWORD(spin), 0);    // upper end
-    EXPECT_EQ(HIWORD(spin), 31);   // lower end
+    EXPECT_EQ(LOWORD(spin), 0);   // upper end
+    EXPECT_EQ(HIWORD(spin), 31);  // lower end
     EXPECT_EQ(d.Cancel(), 0u);
 }
 
@@ -157,7 +211,7 @@ TEST_F(DialogTest, SetsNavigateAddAndDeleteWithTheProgram)
     EXPECT_EQ(d.Text(IDC_SETNO), "4");
     EXPECT_EQ(d.Text(IDC_PGLNO), "3");
     EXPECT_EQ(d.Text(IDC_FISHNO), "1");
-    EXPECT_TRUE(d.Enabled(IDC_SETADD));   // the last set is current
+    EXPECT_TRUE(d.Enabled(IDC_SETADD));  // the last set is current
     EXPECT_FALSE(d.Enabled(IDC_SETNEXT));
     EXPECT_TRUE(d.Enabled(IDC_PGUP0 + 2));
 
@@ -192,7 +246,8 @@ TEST_F(DialogTest, AddIsNotOfferedOnceFiftySetsExist)
 {
     std::string data;
     for (int n = 1; n <= 49; n++)
-        data += SetLine(n, GenRecord(0, 0, n % 30 + 1, 10, 100, 0, {{1, 0, 10, 100, 0}}), WatRecord({{1, 1}}, 1, 0, 50));
+        data += SetLine(n, GenRecord(0, 0, n % 30 + 1, 10, 100, 0, {{1, 0, 10, 100, 0}}),
+                        WatRecord({{1, 1}}, 1, 0, 50));
     Data(data);
     UserInt("AWYEHDB", 48);
     Dialog d;
@@ -205,7 +260,7 @@ TEST_F(DialogTest, AddIsNotOfferedOnceFiftySetsExist)
     EXPECT_FALSE(d.Click(IDC_SETADD));
     EXPECT_EQ(d.Text(IDC_SETNO), "50");
     EXPECT_EQ(d.Ok(), 0u);
-    EXPECT_EQ(FileLines(ReadFileBytes(UserDataPath(in))).size(), 51u);   // 50 sets and the program
+    EXPECT_EQ(FileLines(ReadFileBytes(UserDataPath(in))).size(), 51u);  // 50 sets and the program
 }
 
 TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
@@ -213,9 +268,13 @@ TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
     // Kinds 1 and 3 owned; row 5 holds a kind that does not exist, and the
     // record names row 61 as the one last shown (taken as row 1).
     Owned("10100000000000000000000000000000000");
-    Data(SetLine(1, GenRecord(0, 0, 5, 20, 100, 60,
-                              {{1, 0, 50, 100, 0}, {7, 1, 60, 200, 5}, {3, 0, 70, 300, 10},
-                               {8, 0, 80, 400, 15}, {40, 0, 90, 150, 20}}),
+    Data(SetLine(1,
+                 GenRecord(0, 0, 5, 20, 100, 60,
+                           {{1, 0, 50, 100, 0},
+                            {7, 1, 60, 200, 5},
+                            {3, 0, 70, 300, 10},
+                            {8, 0, 80, 400, 15},
+                            {40, 0, 90, 150, 20}}),
                  WatRecord({{1, 0}}, 1, 0, 100)));
     UserInt("RSGDBAM", 0);
     Dialog d;
@@ -227,7 +286,7 @@ TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
 
     ASSERT_TRUE(d.Click(IDC_ROWNEXT));
     EXPECT_EQ(d.Text(IDC_ROWNO), "2");
-    EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM07N"));   // not owned
+    EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM07N"));  // not owned
     EXPECT_TRUE(d.Checked(IDC_FREA));
     EXPECT_EQ(d.Text(IDC_FQUANO), "60");
     EXPECT_EQ(d.Text(IDC_FSIZNO), "200");
@@ -240,7 +299,7 @@ TEST_F(DialogTest, PatternRowsCompactKindsShowMarksAndDirectSize)
         d.Click(IDC_KINDDOWN);
     EXPECT_TRUE(d.Shows(IDC_FISHMARK, "FM00N"));
     EXPECT_FALSE(d.Enabled(IDC_KINDDOWN));
-    EXPECT_TRUE(d.Enabled(IDC_ROWNEXT));   // a filled row follows
+    EXPECT_TRUE(d.Enabled(IDC_ROWNEXT));  // a filled row follows
 
     // Leaving the emptied row removes it: row 2 now shows what was row 3.
     ASSERT_TRUE(d.Click(IDC_ROWNEXT));
@@ -298,14 +357,14 @@ TEST_F(DialogTest, BackColourSlotsPicturesAndChangeControls)
     EXPECT_TRUE(d.Shows(IDC_BKPIC0 + 3, "WCER"));
 
     // One slot: no change type or speed.
-    for (int id : {IDC_BKRANDOM, IDC_BKROUND, IDC_BKREPEAT, IDC_BKFF, IDC_BKSPEEDBAR,
-                   IDC_BKSPEEDNO, IDC_BKTYPEBOX, IDC_BKSPEEDBOX})
+    for (int id : {IDC_BKRANDOM, IDC_BKROUND, IDC_BKREPEAT, IDC_BKFF, IDC_BKSPEEDBAR, IDC_BKSPEEDNO,
+                   IDC_BKTYPEBOX, IDC_BKSPEEDBOX})
         EXPECT_FALSE(d.Enabled(id)) << id;
     ASSERT_TRUE(d.Click(IDC_BKCHK0 + 1));
     EXPECT_TRUE(d.Checked(IDC_BKCHK0 + 1));
     EXPECT_TRUE(d.Enabled(IDC_BKROUND));
     EXPECT_TRUE(d.Enabled(IDC_BKSPEEDBAR));
-    EXPECT_FALSE(d.Enabled(IDC_BKFF));   // Random
+    EXPECT_FALSE(d.Enabled(IDC_BKFF));  // Random
     d.Click(IDC_BKROUND);
     EXPECT_TRUE(d.Checked(IDC_BKROUND));
     EXPECT_FALSE(d.Checked(IDC_BKRANDOM));
@@ -337,7 +396,7 @@ TEST_F(DialogTest, AllKindsOwnedNoFullHeightAndTheOtherColourBand)
 {
     MakeInstall("AllKindsOwnedNoFullHeightAndTheOtherColourBand", 0, 0);
     Owned("11111111111111111111111111111111111");
-    UserInt("ISKJEUH", 3);   // Full, which this installation does not offer
+    UserInt("ISKJEUH", 3);  // Full, which this installation does not offer
     Data(ThreeSets());
     Dialog d;
     ASSERT_TRUE(d.Open());

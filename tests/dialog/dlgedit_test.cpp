@@ -18,7 +18,7 @@ void LoadSets(int count, int current)
 {
     RecordsReset();
     ProgramReset();
-    m_nPGMax = SetMax - 1;   // every row may be written
+    m_nPGMax = SetMax - 1;  // every row may be written
     for (int i = 0; i < SetMax; i++) {
         m_nIdx = i;
         m_nPGL = i + 1;
@@ -244,7 +244,7 @@ TEST(RowEdits, RowOutsideTheTableIsTakenAsRowZero)
         m_nFidx = bad;
         FishKindStep(1);
         EXPECT_EQ(m_nFno[0], 5) << bad;
-        EXPECT_EQ(m_nFno[FTblMax], 0) << bad;   // the guest row
+        EXPECT_EQ(m_nFno[FTblMax], 0) << bad;  // the guest row
     }
 }
 
@@ -258,7 +258,7 @@ TEST(SmallEdits, TogglesAndBackColourSlots)
     for (int k = 0; k < WatSlotMax; k++)
         m_nBackCF[1][k] = 0;
     m_nBackCF[1][4] = 7;
-    BackSlotToggle(4);        // any value but 1 turns on
+    BackSlotToggle(4);  // any value but 1 turns on
     EXPECT_EQ(m_nBackCF[1][4], 1);
     BackSlotToggle(9);
     EXPECT_EQ(m_nBackCK, 2);

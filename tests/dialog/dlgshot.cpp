@@ -55,13 +55,24 @@ int main(int argc, char** argv)
     Install in = MakeInstall("shot");
     RegPutString(HKEY_CURRENT_USER, UserKey, "OKSKKIS", "11111110100000000000000000000000000");
     std::string data =
-        SetLine(1, GenRecord(0, 1, 12, 40, 120, 1,
-                             {{1, 0, 60, 100, 10}, {9, 0, 30, 150, 20}, {3, 1, 5, 200, 0}}),
-                WatRecord({{1, 2}, {1, 7}, {0, 12}, {1, 20}, {0, 0}, {0, 3}, {0, 31}, {0, 9},
-                           {1, 15}, {0, 25}},
+        SetLine(1,
+                GenRecord(0, 1, 12, 40, 120, 1,
+                          {{1, 0, 60, 100, 10}, {9, 0, 30, 150, 20}, {3, 1, 5, 200, 0}}),
+                WatRecord({{1, 2},
+                           {1, 7},
+                           {0, 12},
+                           {1, 20},
+                           {0, 0},
+                           {0, 3},
+                           {0, 31},
+                           {0, 9},
+                           {1, 15},
+                           {0, 25}},
                           2, 1, 120)) +
-        SetLine(2, GenRecord(1, 0, 5, 20, 100, 0, {{2, 0, 100, 100, 0}}), WatRecord({{1, 4}}, 1, 0, 500)) +
-        SetLine(3, GenRecord(0, 0, 30, 100, 300, 0, {{7, 0, 50, 300, 50}}), WatRecord({{1, 30}}, 1, 0, 1)) +
+        SetLine(2, GenRecord(1, 0, 5, 20, 100, 0, {{2, 0, 100, 100, 0}}),
+                WatRecord({{1, 4}}, 1, 0, 500)) +
+        SetLine(3, GenRecord(0, 0, 30, 100, 300, 0, {{7, 0, 50, 300, 50}}),
+                WatRecord({{1, 30}}, 1, 0, 1)) +
         ProgramLine(1, 1, 2, 1, {1, 2, 3, 0, 2, 1});
     WriteFileBytes(SharedDataPath(in), data);
     Dialog d;

@@ -431,6 +431,12 @@ static std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
 
 bool Dialog::Shows(int id, const char* name) const
 {
+    // The dialog may not have painted yet on a busy machine.
+    return WaitUntil([&] { return ShowsNow(id, name); }, 3000);
+}
+
+bool Dialog::ShowsNow(int id, const char* name) const
+{
     HMODULE mod = LoadLibraryExA(exePath.c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     HBITMAP bm =

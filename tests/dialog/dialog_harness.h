@@ -90,7 +90,8 @@ public:
     HANDLE ButtonImage(int id) const;
     HANDLE PictureImage(int id) const;
     // True when the control shows the named bitmap of exe's resources (the
-    // screen pixels of the control, compared with the bitmap).
+    // screen pixels of the control, compared with the bitmap), waiting a
+    // while for it to be painted.
     bool Shows(int id, const char* name) const;
 
     // Lets the dialog process what was posted to it.
@@ -103,6 +104,7 @@ public:
 
 private:
     DWORD Finish(HWND to, UINT msg, WPARAM w);
+    bool ShowsNow(int id, const char* name) const;
 };
 
 // Closes every error report of process pid on the screen; appends their texts.

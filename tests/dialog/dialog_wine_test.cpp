@@ -386,9 +386,14 @@ TEST_F(DialogTest, BackColourSlotsPicturesAndChangeControls)
     EXPECT_TRUE(d.Shows(IDC_BKPIC0 + 1, "WC32"));
     d.Spin(IDC_BKSPIN0 + 1, true);
     EXPECT_TRUE(d.Shows(IDC_BKPIC0 + 1, "WC31"));
-    // A slot without picture gets one once its spin is used.
+    // A slot without picture gets the one its spin stepped to.
     d.Spin(IDC_BKSPIN0 + 3, true);
-    EXPECT_FALSE(d.Shows(IDC_BKPIC0 + 3, "WCER"));
+    int pos = d.SpinPos(IDC_BKSPIN0 + 3);
+    ASSERT_GE(pos, 0);
+    ASSERT_LE(pos, 31);
+    char name[8];
+    snprintf(name, sizeof name, "WC%02d", pos + 1);
+    EXPECT_TRUE(d.Shows(IDC_BKPIC0 + 3, name));
     EXPECT_EQ(d.Cancel(), 0u);
 }
 

@@ -119,20 +119,6 @@ TEST(SetEdits, AddOnlyFromTheLastSetAndNeverPastFifty)
     EXPECT_EQ(m_nIdx, SetMax - 1);
 }
 
-TEST(SetEdits, StepStoresTheSetItLeavesAndStopsAtBothEnds)
-{
-    LoadSets(2, 0);
-    m_nPGL = 23;
-    SetStep(1);
-    EXPECT_EQ(m_nIdx, 1);
-    EXPECT_EQ(LengthOf(0), 23);
-    SetStep(1);
-    EXPECT_EQ(m_nIdx, 1);
-    SetStep(-1);
-    SetStep(-1);
-    EXPECT_EQ(m_nIdx, 0);
-}
-
 TEST(ProgramEdits, ResetSlotsPagesAndSteps)
 {
     LoadSets(3, 0);
@@ -248,12 +234,8 @@ TEST(RowEdits, RowOutsideTheTableIsTakenAsRowZero)
     }
 }
 
-TEST(SmallEdits, TogglesAndBackColourSlots)
+TEST(SmallEdits, BackColourSlotToggle)
 {
-    EXPECT_EQ(FlagToggle(0), 1);
-    EXPECT_EQ(FlagToggle(1), 0);
-    EXPECT_EQ(FlagToggle(7), 0);
-
     LoadSets(2, 1);
     for (int k = 0; k < WatSlotMax; k++)
         m_nBackCF[1][k] = 0;

@@ -134,17 +134,24 @@ IDirectDrawPalette* DDLoadPalette(IDirectDraw* pdd, LPCSTR szBitmap)
         if (fh != HFILE_ERROR) {
             BITMAPFILEHEADER bf;
             BITMAPINFOHEADER bi;
+            RGBQUAD quads[PalSize];
             _lread(fh, &bf, FileHeaderSize);
             UINT got = _lread(fh, &bi, InfoHeaderSize);
-            _lread(fh, ape, sizeof ape);
+            UINT table = _lread(fh, quads, sizeof quads);
             _lclose(fh);
             int n = got == (UINT)InfoHeaderSize && bi.biSize == (DWORD)InfoHeaderSize
                         ? TableColours(bi.biBitCount, bi.biClrUsed)
                         : 0;
+            // Only the colour table: the bytes after it are the picture.
+            if (table == (UINT)HFILE_ERROR)
+                n = 0;
+            else if (n > (int)(table / sizeof(RGBQUAD)))
+                n = (int)(table / sizeof(RGBQUAD));
             for (int i = 0; i < n; i++) {
-                BYTE r = ape[i].peRed;
-                ape[i].peRed = ape[i].peBlue;
-                ape[i].peBlue = r;
+                ape[i].peRed = quads[i].rgbRed;
+                ape[i].peGreen = quads[i].rgbGreen;
+                ape[i].peBlue = quads[i].rgbBlue;
+                ape[i].peFlags = quads[i].rgbReserved;
             }
         }
     }

@@ -2,15 +2,12 @@
 // drives the aquarium or paints the preview, suspension around the password
 // dialog and monitor power-down, and the guest catch.
 #include "scrnsave/scrnsave.h"
-#include "scrn01/display/band.h"
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/frame.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
-#include "scrn01/settings/records.h"
-#include "scrn01/settings/scenestart.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/regstore.h"
@@ -50,12 +47,7 @@ static void ReadSettings()
         RegNoRead();
     }
     DataRead(0);
-    Genset(0);
-    BackCz();
-    Watset(0);
-    m_nBackCIdx = m_nBackC[m_nIdx];
-    Iniset();
-    m_nIdxBk = m_nIdx;
+    AquariumSetUp();
 }
 
 // Returns false when the set-up failed and the window is gone.

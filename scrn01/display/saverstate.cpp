@@ -1,10 +1,13 @@
 // Saver window state, band heights, the new-fish countdown and the guest catch.
 #include "scrn01/display/saverstate.h"
+#include "scrn01/display/band.h"
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/settings/fishtable.h"
+#include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/scenestart.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/regsave.h"
 #include "scrn01/store/regstore.h"
@@ -52,6 +55,16 @@ void Iniset()
     for (int p = 0; p < FTblMax; p++)
         m_nFnh[p] = 0;
     m_nFnh[addfig] = 0;
+}
+
+void AquariumSetUp()
+{
+    Genset(0);
+    BackCz();
+    Watset(0);
+    m_nBackCIdx = m_nBackC[m_nIdx];
+    Iniset();
+    m_nIdxBk = m_nIdx;
 }
 
 void NewFishCountdown()

@@ -25,6 +25,9 @@ extern int er1;        // result of the last registry operation
 
 // Band height from the screen size and m_nSHf; clears the pattern counters.
 void Iniset();
+// After the data file is read: the scene of set m_nIdx, the colour state of
+// every set, the band heights.
+void AquariumSetUp();
 // One tick of the new-fish countdown and its stores.
 void NewFishCountdown();
 // A right click while a guest swims: maybe grants its kind.

@@ -133,6 +133,18 @@ static int WaterX()
     return -1;
 }
 
+// The scene program moved to set idx with the replacement "Any" (0) or
+// "Lump" (1); one frame of background.
+static void NewSet(int idx, int lump)
+{
+    m_nIdx = idx;
+    wtchgf = 1;
+    m_nPGC = lump;
+    WATCHC1 = 0;
+    DdNativeReset();
+    DrawBack();
+}
+
 TEST(Band, ColourTimerAndSceneChanges)
 {
     ResetDisplay(2);
@@ -155,12 +167,7 @@ TEST(Band, ColourTimerAndSceneChanges)
     EXPECT_EQ(changes, (std::vector<int>{1, 22, 44, 66}));
 
     // "Any": the new set's speed at once, its colours at the next change.
-    m_nIdx = 1;
-    wtchgf = 1;
-    m_nPGC = 0;
-    WATCHC1 = 0;
-    DdNativeReset();
-    DrawBack();
+    NewSet(1, 0);
     EXPECT_EQ(m_nBackCS, 2);
     EXPECT_EQ(wtchgf, 2);
     EXPECT_NE(WaterX(), 301);
@@ -172,12 +179,7 @@ TEST(Band, ColourTimerAndSceneChanges)
     EXPECT_EQ(wtchgf, 0);
 
     // "Lump": the new set's colours in the same frame.
-    m_nIdx = 0;
-    wtchgf = 1;
-    m_nPGC = 1;
-    WATCHC1 = 0;
-    DdNativeReset();
-    DrawBack();
+    NewSet(0, 1);
     EXPECT_EQ(wtchgf, 0);
     EXPECT_EQ(WaterX() / 10 == 3 || WaterX() / 10 == 8, true);
 

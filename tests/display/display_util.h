@@ -51,11 +51,7 @@ inline void ResetDisplay(int sets = 1)
     WATHT = 11;
     WATHB = 20;
     m_nJPF = 0;
-    Genset(0);
-    BackCz();
-    Watset(0);
-    m_nBackCIdx = m_nBackC[m_nIdx];
-    Iniset();
+    AquariumSetUp();
     Reports().clear();
     m_nMsgon = 1;
     MsgBoxHook = CaptureReport;

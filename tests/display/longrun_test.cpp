@@ -33,11 +33,7 @@ static void ThreeScenes()
     m_nSYSrnd = 2000;
     Pgaset();
     Pgtset();
-    Genset(0);
-    BackCz();
-    Watset(0);
-    m_nBackCIdx = m_nBackC[m_nIdx];
-    Iniset();
+    AquariumSetUp();
     DdLogOn = false;
     RndSeed(2024);
 }

@@ -161,15 +161,27 @@ COLORREF ScreenPixel(int x, int y)
     return c;
 }
 
+// Where the harness last put the cursor. While another program holds an
+// exclusive DirectDraw mode, Wine applies SendInput moves late or not at all
+// and this process may read a stale cursor position, so moves are made by
+// setting the system cursor from the position the harness keeps.
+static POINT mousePos;
+static bool mouseKnown;
+
+void MouseTo(int x, int y)
+{
+    mousePos = {x, y};
+    mouseKnown = true;
+    SetCursorPos(x, y);
+}
+
 void MouseMoveBy(int dx, int dy)
 {
-    INPUT in;
-    ZeroMemory(&in, sizeof in);
-    in.type = INPUT_MOUSE;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
+    if (!mouseKnown) {
+        GetCursorPos(&mousePos);
+        mouseKnown = true;
+    }
+    MouseTo(mousePos.x + dx, mousePos.y + dy);
 }
 
 void MouseClick(int button)
@@ -216,6 +228,16 @@ HWND MakeTestWindow(int w, int h)
                               10, w, h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     PumpFor(50);
     return hw;
+}
+
+void SetClientSize(HWND hw, int w, int h)
+{
+    RECT rc = {0, 0, w, h};
+    AdjustWindowRectEx(&rc, (DWORD)GetWindowLongPtrA(hw, GWL_STYLE), FALSE,
+                       (DWORD)GetWindowLongPtrA(hw, GWL_EXSTYLE));
+    SetWindowPos(hw, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    PumpFor(50);
 }
 
 bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value)

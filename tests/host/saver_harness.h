@@ -37,13 +37,16 @@ HWND WaitDialogOf(DWORD pid);
 // A pixel of the screen.
 COLORREF ScreenPixel(int x, int y);
 
-// Real input through SendInput.
+// Real input: the system cursor for moves, SendInput for buttons and keys.
+void MouseTo(int x, int y);
 void MouseMoveBy(int dx, int dy);
 void MouseClick(int button);  // 0 left, 1 right, 2 middle
 void KeyPress(WORD vk);
 
 // A top-level test window of this process, pumped by PumpFor/WaitExit.
 HWND MakeTestWindow(int w, int h);
+// Resizes a window so that its client area is w x h.
+void SetClientSize(HWND hw, int w, int h);
 
 // Registry helpers for test settings; each returns success.
 bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value);

@@ -11,6 +11,7 @@ const int CaptionGap = 5;          // px between the band and the caption or tit
 const int CaptionH = 20, CaptionBlueH = 19, TitleH = 32;
 const int CaptionRight = 185, CaptionRightEnd = 10;   // caption x from GW - 185 to GW - 10
 const int TitleX = 5, TitleShow = 36, TitleLift = 4;
+const int CornerGap = 5;           // full height: the title's distance from the top-left corner
 const int BlinkUp = 20, BlinkLeft = 30;   // random offset ranges of the blinking pictures
 const int FastScroll = 5;          // speeds below this move several px per step
 
@@ -193,7 +194,7 @@ static bool CornerPictures()
         return false;
     Blink(&aw4, aw4a, aw4b, &awf2, &aw5, BlinkUp, &aw6, BlinkLeft);
     if (awf2 == 0 &&
-        !Draw({aw6 + TitleX, aw5 + TitleX, r - l + TitleX + aw6, aw5 + TitleX + TitleH},
+        !Draw({aw6 + CornerGap, aw5 + CornerGap, r - l + CornerGap + aw6, aw5 + CornerGap + TitleH},
               {l, b, r, b + TitleH}, true))
         return false;
     aw1++;

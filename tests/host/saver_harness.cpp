@@ -162,9 +162,10 @@ COLORREF ScreenPixel(int x, int y)
 }
 
 // Where the harness last put the cursor. While another program holds an
-// exclusive DirectDraw mode, Wine applies SendInput moves late or not at all
-// and this process may read a stale cursor position, so moves are made by
-// setting the system cursor from the position the harness keeps.
+// exclusive DirectDraw mode, Wine applies SendInput moves late or not at all,
+// and a cursor position set here may not reach the X server at once, so moves
+// set the system cursor from the position the harness keeps, until this
+// process reads it back.
 static POINT mousePos;
 static bool mouseKnown;
 
@@ -172,7 +173,13 @@ void MouseTo(int x, int y)
 {
     mousePos = {x, y};
     mouseKnown = true;
-    SetCursorPos(x, y);
+    for (int tries = 0; tries < 20; tries++) {
+        SetCursorPos(x, y);
+        PumpFor(20);
+        POINT pt;
+        if (GetCursorPos(&pt) && pt.x == x && pt.y == y)
+            return;
+    }
 }
 
 void MouseMoveBy(int dx, int dy)

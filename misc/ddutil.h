@@ -1,5 +1,5 @@
-// Bitmap, palette and colour-key loading for DirectDraw surfaces (Windows
-// only). A picture is looked up as a bitmap resource of the program first,
+// Windows only: bitmap, palette and colour-key loading for DirectDraw
+// surfaces. A picture is looked up as a bitmap resource of the program first,
 // then as a bitmap file of that name, and drawn through GDI into the surface.
 #pragma once
 #include <windows.h>

@@ -1,5 +1,5 @@
-// DirectDraw objects of the aquarium (Windows only): set-up, restore and
-// tear-down. The frame draws on them through ddcall.h.
+// Windows only: the DirectDraw objects of the aquarium, their set-up,
+// restore and tear-down. The frame draws on them through ddcall.h.
 #pragma once
 #include <windows.h>
 #include <ddraw.h>

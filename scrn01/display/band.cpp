@@ -2,9 +2,11 @@
 #include "scrn01/display/band.h"
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
+#include "scrn01/settings/startvalues.h"
 #include "scrn01/store/regstore.h"
 
 const int CaptionGap = 5;          // px between the band and the caption or title
@@ -22,12 +24,12 @@ int m_nBackCIdx;
 int aw1, awf1, aw2, aw3;
 int aw4, awf2, aw5, aw6;
 
+static const StartValues BandStart(GTP, GTPF, SRLCT, WATCHC1, WATCHC2, m_nBackCIdx, aw1, awf1, aw2,
+                                   aw3, aw4, awf2, aw5, aw6);
+
 void BandReset()
 {
-    GTP = GTPF = SRLCT = WATCHC1 = m_nBackCIdx = 0;
-    for (int& d : WATCHC2)
-        d = 0;
-    aw1 = awf1 = aw2 = aw3 = aw4 = awf2 = aw5 = aw6 = 0;
+    BandStart.Restore();
 }
 
 void BackCz()
@@ -35,8 +37,8 @@ void BackCz()
     for (int i = 0; i < SetMax; i++) {
         m_nBackC[i] = 0;
         bool found = false;
-        for (int k = 0; k < WatSlots; k++) {
-            m_nBackCF[i][k] = Mid(m_nWat[i], 3 * k + 1, 1);
+        for (int k = 0; k < WatSlotMax; k++) {
+            m_nBackCF[i][k] = Mid(m_nWat[i], WatCF(k));
             if (!found && m_nBackCF[i][k] == 1) {
                 m_nBackC[i] = k;
                 found = true;
@@ -49,7 +51,7 @@ void BackCz()
 // First enabled slot of set i from `from` stepping by dir, inside 0..9; -1 if none.
 static int Enabled(int i, int from, int dir)
 {
-    for (int k = from; k >= 0 && k < WatSlots; k += dir)
+    for (int k = from; k >= 0 && k < WatSlotMax; k += dir)
         if (m_nBackCF[i][k] == 1)
             return k;
     return -1;
@@ -68,7 +70,7 @@ void NextColour()
         break;
     case ChRound:
         do
-            s = s >= WatSlots - 1 ? 0 : s + 1;
+            s = s >= WatSlotMax - 1 ? 0 : s + 1;
         while (m_nBackCF[i][s] != 1);
         break;
     case ChRepeat: {
@@ -84,14 +86,14 @@ void NextColour()
     default:
         break;
     }
-    if (s < 0 || s >= WatSlots)
+    if (s < 0 || s >= WatSlotMax)
         s = 0;
     m_nBackC[i] = s;
 }
 
 int SwatchOf(int k)
 {
-    int n = (k >= 0 && k < WatSlots) ? m_nBackCC[k] : 0;
+    int n = (k >= 0 && k < WatSlotMax) ? m_nBackCC[k] : 0;
     return (n >= 0 && n < BackMax) ? n : 0;
 }
 
@@ -126,7 +128,7 @@ static void ColourSteps()
     }
     if (wtchgf == 1) {
         wtchgf = 2;
-        m_nBackCS = Mid(m_nWat[IdxChk()], 33, 3);
+        m_nBackCS = Mid(m_nWat[IdxChk()], WatCS);
     }
     if (WATCHC1 > m_nBackCS * 20) {
         if (wtchgf != 0) {

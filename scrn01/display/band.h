@@ -9,7 +9,6 @@ const int CPRWL = 1, CPRWR = 170, CPRHT = 43, CPRHB = 71;  // credit caption on 
 const int CT1WL = 247, CT1WR = 390, CT1HT = 28, CT1HB = 63;   // title, Japanese script
 const int CT2WL = 416, CT2WR = 581, CT2HT = 29, CT2HB = 64;   // title, Latin script
 const int SwatchW = 10;       // swatch cell width; cell n starts at x = 10n
-const int WatSlots = 10;      // colour slots of a water record
 const int SpeedMax = 50;      // slowest scroll speed
 const int ChRandom = 1, ChRound = 2, ChRepeat = 3;   // colour change types
 

@@ -6,6 +6,7 @@
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/settings/startvalues.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/regstore.h"
 
@@ -15,10 +16,11 @@ const int FramePointMax = 64;
 static bool Reported[FramePointMax];
 static char mj1[DumpMax];
 
+static const StartValues FrameStart(Reported);
+
 void FrameReset()
 {
-    for (bool& r : Reported)
-        r = false;
+    FrameStart.Restore();
 }
 
 void FrameReport(int point, const char* msg, const char* detail)

@@ -2,6 +2,7 @@
 #include "scrn01/display/population.h"
 #include "scrn01/display/frame.h"
 #include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/program.h"
@@ -10,7 +11,7 @@
 #include "scrn01/store/regsave.h"
 #include "scrn01/store/regstore.h"
 
-const int ListScan = 500;            // scan limit of the fish lists
+const int ListScan = LstSize;        // scan limit of the fish lists
 const int BurstScan = 650;           // scan limit of the burst lists
 static const char BurstFill[] = "1:200$2:100";            // during the initial fill
 static const char BurstAll[] = "1:200$2:100$3:5$4:1";

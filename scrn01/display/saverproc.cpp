@@ -4,13 +4,14 @@
 #include "scrnsave/scrnsave.h"
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/display/frame.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore.h"
+#include "scrn01/store/regstore_win.h"
 
 const UINT_PTR TimerId = 10;
 const int PreviewW = 152, PreviewH = 112;       // client size of a preview window

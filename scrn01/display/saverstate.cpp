@@ -8,6 +8,7 @@
 #include "scrn01/settings/random.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/scenestart.h"
+#include "scrn01/settings/startvalues.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/regsave.h"
 #include "scrn01/store/regstore.h"
@@ -22,15 +23,12 @@ int GHH, GHA, GHF;
 int rightcrif;
 int er1;
 
+static const StartValues SaverStart(af1, af2, af3, af5, af6, nSpeed, GW, GH, GHH, GHA, GHF,
+                                    rightcrif, er1);
+
 void SaverStateReset()
 {
-    af1 = af2 = af3 = af5 = af6 = 0;
-    nSpeed = DefaultPeriod;
-    GW = DefaultGW;
-    GH = DefaultGH;
-    GHH = GHA = GHF = 0;
-    rightcrif = 0;
-    er1 = 0;
+    SaverStart.Restore();
 }
 
 void Iniset()

@@ -40,7 +40,7 @@ int RegSy2()
     NativeRegSy2Calls++;
     if (NativeRegResult != 0)
         return NativeRegResult;
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     NativeStoredFss = digits;
     NativeStoredSYS01 = m_nSYS01;

@@ -87,7 +87,7 @@ TEST(Band, ScrollStepsPerSpeedAndBounce)
 static std::vector<int> Colours(int type, std::initializer_list<int> slots, int start, int n)
 {
     ResetDisplay();
-    for (int k = 0; k < WatSlots; k++)
+    for (int k = 0; k < WatSlotMax; k++)
         m_nBackCF[0][k] = 0;
     for (int k : slots)
         m_nBackCF[0][k] = 1;
@@ -118,7 +118,7 @@ static void Water(int set, std::initializer_list<std::pair<int, int>> slots, int
     int k = 0;
     for (auto s : slots)
         snprintf(w + 3 * k++, 4, "%d%02d", s.first, s.second);
-    for (; k < WatSlots; k++)
+    for (; k < WatSlotMax; k++)
         memcpy(w + 3 * k, "000", 3);
     snprintf(w + 30, 8, "%d1%03d\n", type, speed);
     snprintf(m_nWat[set], sizeof m_nWat[set], "%s", w);

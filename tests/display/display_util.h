@@ -7,6 +7,7 @@
 #include "scrn01/display/frame.h"
 #include "scrn01/display/population.h"
 #include "scrn01/display/saverstate.h"
+#include "scrn01/display/tuning.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/oscall.h"
 #include "scrn01/store/regsave_native.h"
@@ -27,11 +28,11 @@ inline int CaptureReport(const char* text, const char*, unsigned)
 }
 
 // One loaded set (kind 1 owned, default water), an empty aquarium, a
-// 1024 x 768 screen in "Midum" height, the start state of every counter.
+// 1024 x 768 screen in "Midum" height, every value at its start.
 inline void ResetDisplay(int sets = 1)
 {
     ResetState(sets);
-    FishReset();
+    TuningReset();
     BandReset();
     SaverStateReset();
     FrameReset();
@@ -39,19 +40,8 @@ inline void ResetDisplay(int sets = 1)
     RegSaveNativeReset();
     NativeScreenW = 1024;
     NativeScreenH = 768;
-    m_nFish = 0;
-    m_nFGSiz = 100;
-    m_nFgf = 0;
-    m_nSYS01 = 3;
-    m_nSSpe = 5;
-    nSpeed2 = 70;
-    nSp1 = 499;
-    FiGrt = 600;
-    Fistt = 30;
-    WATHT = 11;
-    WATHB = 20;
-    m_nJPF = 0;
     AquariumSetUp();
+    m_nFish = 0;
     Reports().clear();
     m_nMsgon = 1;
     MsgBoxHook = CaptureReport;

@@ -13,7 +13,7 @@ static void ThreeScenes()
     SetPat(0, 0, 1, 0, 50, 100);
     SetPat(0, 1, 2, 1, 10, 150);         // Real Number, 10 at most
     SetPat(0, 2, 9, 0, 20, 60);          // not owned at start
-    PutField(m_nGen[0], 22, 2, 40);      // dispersion of pattern 0
+    PutField(m_nGen[0], PatField(0, PatFdis), 40);      // dispersion of pattern 0
     SetHead(1, 1, 1, 10, 60, 120);       // Lump, random length
     SetPat(1, 0, 3, 1, 30, 80);
     SetPat(1, 1, 1, 0, 10, 200);

@@ -49,7 +49,7 @@ static void OnePattern(int size = 100, int dispersion = 0)
     ResetDisplay();
     SetHead(0, 0, 0, 1, 100, 100);
     SetPat(0, 0, 1, 0, 10, size);
-    PutField(m_nGen[0], 22, 2, dispersion);
+    PutField(m_nGen[0], PatField(0, PatFdis), dispersion);
     Genset(0);
     m_nFish = 100;
 }
@@ -174,7 +174,7 @@ TEST(Population, NewKindEventOwnsAKindAndStoresIt)
     EXPECT_LE(m_nSYS01, 20);
     EXPECT_EQ(NativeRegSy2Calls, 1);
     EXPECT_EQ(NativeStoredSYS01, m_nSYS01);
-    char digits[FSSMAX + 1];
+    char digits[FishMax + 1];
     FssToText(digits);
     EXPECT_EQ(NativeStoredFss, digits);
     EXPECT_EQ(ffshu[0], 1);              // the slot still takes a pattern's fish

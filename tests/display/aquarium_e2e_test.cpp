@@ -14,7 +14,6 @@ namespace {
 
 const char InstallKey[] = "Software\\PondelHarbor";
 const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
-const char TestKey[] = "Software\\PondelHarborTest";
 
 // The whole screen, read once, as 0x00RRGGBB.
 struct Shot {
@@ -410,29 +409,15 @@ protected:
         Aquarium::SetUp();
         exeDir = dir + "bin";
         CreateDirectoryA(exeDir.c_str(), nullptr);
-        scr = exeDir + "\\PondelHarbor.scr";
-        ASSERT_TRUE(CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE));
-        const char* cpl = getenv("PH_PWDCPL");
-        ASSERT_NE(cpl, nullptr);
-        ASSERT_TRUE(CopyFileA(WinPath(cpl).c_str(), (exeDir + "\\PASSWORD.CPL").c_str(), FALSE));
-        RegPutString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr", "Version",
-                     "win98");
-        RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
-        RegPutDword(HKEY_CURRENT_USER, TestKey, "Answer", 0);
-        RegPutDword(HKEY_CURRENT_USER, TestKey, "Repost", 0);
-        RegPutDword(HKEY_CURRENT_USER, TestKey, "Calls", 0);
+        scr = InstallWin98Saver(exeDir);
+        ASSERT_FALSE(scr.empty());
     }
     void TearDown() override
     {
-        RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
-        RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
-        RegDropKey(HKEY_CURRENT_USER, TestKey);
-        DeleteFileA(scr.c_str());
-        DeleteFileA((exeDir + "\\PASSWORD.CPL").c_str());
+        RemoveWin98Saver(exeDir);
         RemoveDirectoryA(exeDir.c_str());
         Aquarium::TearDown();
     }
-    DWORD Calls() { return RegGetDword(HKEY_CURRENT_USER, TestKey, "Calls", 0); }
     static int Ones(const std::string& s)
     {
         int n = 0;
@@ -461,7 +446,7 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
 
     // A refused password: the aquarium goes on drawing.
     KeyPress('A');
-    ASSERT_TRUE(WaitUntil([&] { return Calls() == 1; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return PasswordCalls() == 1; }, 5000));
     PumpFor(500);
     Band b1 = WaitWater(water, 5000);
     PumpFor(1000);
@@ -472,13 +457,13 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
     // Right clicks while the guest swims: one of them catches it.
     for (int click = 0; click < 25 && Ones(Owned()) == 2; click++) {
         MouseClick(1);
-        WaitUntil([&] { return Calls() >= (DWORD)click + 2; }, 3000);
+        WaitUntil([&] { return PasswordCalls() >= (DWORD)click + 2; }, 3000);
         PumpFor(300);
     }
     EXPECT_EQ(Ones(Owned()), 3) << Owned();
     EXPECT_EQ(WaitExit(p, 0), (DWORD)STILL_ACTIVE);
 
-    RegPutDword(HKEY_CURRENT_USER, TestKey, "Answer", 1);
+    SetPasswordAnswer(1, 0);
     PumpFor(300);
     End(p);
     EXPECT_FALSE(ErrorLogged());
@@ -492,5 +477,5 @@ TEST_F(AquariumWin95, PowerPolicyEndsOnCloseWhateverThePassword)
     KeyPress('A');
     EXPECT_EQ(WaitExit(p, 10000), 0u);
     EndProc(p);
-    EXPECT_EQ(Calls(), 1u);                  // asked, refused, and ended all the same
+    EXPECT_EQ(PasswordCalls(), 1u);                  // asked, refused, and ended all the same
 }

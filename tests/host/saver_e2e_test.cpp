@@ -253,7 +253,6 @@ TEST(Preview, ChildWindowIgnoresInput)
 // Windows 95 family: Wine reports Windows 98 to the .scr only.
 class Win95Family : public ::testing::Test {
 protected:
-    static constexpr const char* kTestKey = "Software\\PondelHarborTest";
     std::string dir, scr;
 
     void SetUp() override
@@ -262,35 +261,18 @@ protected:
         GetTempPathA(MAX_PATH, tmp);
         dir = std::string(tmp) + "ph-win98";
         CreateDirectoryA(dir.c_str(), nullptr);
-        scr = dir + "\\PondelHarbor.scr";
-        ASSERT_TRUE(CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE));
-        const char* cpl = getenv("PH_PWDCPL");
-        ASSERT_NE(cpl, nullptr);
-        ASSERT_TRUE(CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE));
-        ASSERT_TRUE(RegPutString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr",
-                                 "Version", "win98"));
-        ASSERT_TRUE(RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop",
-                                "ScreenSaveUsePassword", 1));
-        SetAnswer(0, 0);
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0);
+        scr = InstallWin98Saver(dir);
+        ASSERT_FALSE(scr.empty());
     }
 
     void TearDown() override
     {
-        RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
-        RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
-        RegDropKey(HKEY_CURRENT_USER, kTestKey);
-        DeleteFileA(scr.c_str());
-        DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+        RemoveWin98Saver(dir);
         RemoveDirectoryA(dir.c_str());
     }
 
-    void SetAnswer(DWORD accept, DWORD repost)
-    {
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Answer", accept);
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Repost", repost);
-    }
-    DWORD Calls() { return RegGetDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0); }
+    void SetAnswer(DWORD accept, DWORD repost) { SetPasswordAnswer(accept, repost); }
+    DWORD Calls() { return PasswordCalls(); }
 
     Proc Start()
     {

@@ -292,3 +292,40 @@ void RegDropKey(HKEY root, const char* path)
 {
     RegDeleteKeyA(root, path);
 }
+
+static const char PwdTestKey[] = "Software\\PondelHarborTest";
+static const char Win98Key[] = "Software\\Wine\\AppDefaults\\PondelHarbor.scr";
+
+std::string InstallWin98Saver(const std::string& dir)
+{
+    std::string scr = dir + "\\PondelHarbor.scr";
+    const char* cpl = getenv("PH_PWDCPL");
+    if (!cpl || !CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE) ||
+        !CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE))
+        return std::string();
+    RegPutString(HKEY_CURRENT_USER, Win98Key, "Version", "win98");
+    RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
+    SetPasswordAnswer(0, 0);
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Calls", 0);
+    return scr;
+}
+
+void RemoveWin98Saver(const std::string& dir)
+{
+    RegDropKey(HKEY_CURRENT_USER, Win98Key);
+    RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+    RegDropKey(HKEY_CURRENT_USER, PwdTestKey);
+    DeleteFileA((dir + "\\PondelHarbor.scr").c_str());
+    DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+}
+
+void SetPasswordAnswer(DWORD accept, DWORD repost)
+{
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Answer", accept);
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Repost", repost);
+}
+
+DWORD PasswordCalls()
+{
+    return RegGetDword(HKEY_CURRENT_USER, PwdTestKey, "Calls", 0);
+}

@@ -54,3 +54,14 @@ bool RegPutString(HKEY root, const char* path, const char* name, const char* val
 DWORD RegGetDword(HKEY root, const char* path, const char* name, DWORD dflt);
 void RegDropValue(HKEY root, const char* path, const char* name);
 void RegDropKey(HKEY root, const char* path);
+
+// A copy of the .scr (PH_SCR) with the test password provider (PH_PWDCPL)
+// beside it in dir, run as the Windows 95 family with the password setting
+// on; the provider refuses until told otherwise. Returns the copy's path, or
+// an empty text when a file could not be copied.
+std::string InstallWin98Saver(const std::string& dir);
+void RemoveWin98Saver(const std::string& dir);
+// The test provider: its answer (nonzero accepts), whether it posts a close
+// request during the check, and how often it was asked.
+void SetPasswordAnswer(DWORD accept, DWORD repost);
+DWORD PasswordCalls();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -97,22 +98,13 @@ Band FindBand(const Shot& s, COLORREF water)
     return b;
 }
 
-// Pixels of rows top..top+rows that are not water (the fish), by band row.
+// Pixels of the band that are not water (the fish), by band row.
 std::vector<bool> FishMask(const Shot& s, const Band& b, COLORREF water)
 {
     std::vector<bool> m((size_t)s.w * b.rows);
-    for (int y = 0; y < b.rows; y++)
-        for (int x = 0; x < s.w; x++)
-            m[(size_t)y * s.w + x] = s.at(x, b.top + y) != water;
+    for (size_t i = 0; i < m.size(); i++)
+        m[i] = s.at((int)(i % s.w), b.top + (int)(i / s.w)) != water;
     return m;
-}
-
-int Count(const std::vector<bool>& m)
-{
-    int n = 0;
-    for (bool b : m)
-        n += b;
-    return n;
 }
 
 // A general record of 562 digits: header, then patterns {kind, real, quantity, size}.
@@ -277,7 +269,7 @@ TEST_F(Aquarium, BandModePowerDownAndModeChange)
         }
     EXPECT_EQ(stray, 0);
     std::vector<bool> fish1 = FishMask(s1, b1, water);
-    EXPECT_GT(Count(fish1), 2000);           // eight fish of natural size
+    EXPECT_GT(std::count(fish1.begin(), fish1.end(), true), 2000);   // eight fish of natural size
 
     PumpFor(1000);
     Shot s2 = TakeShot();

@@ -158,25 +158,6 @@ TEST_F(Loading, ResourceFirstThenFileOfThatName)
     DeleteFileA("PHFILE2");
 }
 
-TEST_F(Loading, CopyStretchesOverTheWholeSurface)
-{
-    WriteBmp("PHSMALL", 2, 2, 24, {}, Green, Red);
-    HBITMAP hbm = (HBITMAP)LoadImageA(nullptr, "PHSMALL", IMAGE_BITMAP, 0, 0,
-                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    ASSERT_NE(hbm, nullptr);
-    IDirectDrawSurface* s = MakeSurface(dd, 8, 8, false);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(DDCopyBitmap(s, hbm, 0, 0, 0, 0), DD_OK);
-    EXPECT_EQ(PixelOf(s, 3, 3), Red);      // the top-left pixel covers a quarter
-    EXPECT_EQ(PixelOf(s, 4, 4), Green);
-    EXPECT_EQ(PixelOf(s, 7, 0), Green);
-    EXPECT_EQ(DDCopyBitmap(nullptr, hbm, 0, 0, 0, 0), E_FAIL);
-    EXPECT_EQ(DDCopyBitmap(s, nullptr, 0, 0, 0, 0), E_FAIL);
-    DeleteObject(hbm);
-    s->Release();
-    DeleteFileA("PHSMALL");
-}
-
 TEST_F(Loading, ColourMatchOnSixteenBitsAndTheKey)
 {
     IDirectDrawSurface* s = MakeSurface(dd, 4, 4, true);

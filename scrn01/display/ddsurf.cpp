@@ -99,6 +99,18 @@ static bool LoadMaterial()
     return true;
 }
 
+// The saver's depth, else the desktop's own where the display offers no
+// DisplayBpp mode (an X server without RandR, for one).
+static bool SetMode()
+{
+    if (lpDD->SetDisplayMode(GW, GH, DisplayBpp) == DD_OK)
+        return true;
+    HDC screen = GetDC(nullptr);
+    int desktop = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    return desktop != DisplayBpp && lpDD->SetDisplayMode(GW, GH, desktop) == DD_OK;
+}
+
 BOOL doinit(HWND window)
 {
     if (af5 == 0) {
@@ -108,7 +120,7 @@ BOOL doinit(HWND window)
         GH = GetSystemMetrics(SM_CYSCREEN);
         ShowWindow(window, SaverShowCmd);
         UpdateWindow(window);
-        if (!CreateObject(window) || lpDD->SetDisplayMode(GW, GH, DisplayBpp) != DD_OK)
+        if (!CreateObject(window) || !SetMode())
             return initFail(window);
     } else if (af5 == 1) {
         if (!CreateObject(window))

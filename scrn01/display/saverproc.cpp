@@ -1,7 +1,255 @@
-// The program's saver window procedure.
+// The program's saver window procedure: settings at creation, the timer that
+// drives the aquarium or paints the preview, suspension around the password
+// dialog and monitor power-down, and the guest catch.
 #include "scrnsave/scrnsave.h"
+#include "scrn01/display/ddsurf.h"
+#include "scrn01/display/fishdata.h"
+#include "scrn01/display/tuning.h"
+#include "scrn01/display/frame.h"
+#include "scrn01/display/saverstate.h"
+#include "scrn01/settings/program.h"
+#include "scrn01/settings/random.h"
+#include "scrn01/store/datafile.h"
+#include "scrn01/store/msglog.h"
+#include "scrn01/store/regstore_win.h"
+
+const UINT_PTR TimerId = 10;
+const int PreviewW = 152, PreviewH = 112;       // client size of a preview window
+const int PreviewShowW = 150, PreviewShowH = 110;
+const int PreviewUpperY = 1, PreviewLowerY = 112;
+const int DeleteTries = 500, ReleaseTries = 10000;
+
+RECT rca;
+HDC hdc, hdc_mem, hdc_mem2;
+HBITMAP hBmp1, hBmp2;
+
+static bool Building;   // doinit is running: no rebuild from inside it
+
+static BOOL SetUp(HWND hWnd)
+{
+    Building = true;
+    BOOL ok = doinit(hWnd);
+    Building = false;
+    return ok;
+}
+
+static void ReadSettings()
+{
+    er1 = RegFlgRead();
+    if (er1 >= 2 && er1 <= 4)
+        MsgWrt1(27, Msg004, "", 0);
+    else if (er1 > 4)
+        MsgWrt1(28, Msg004, "", 0);
+    if (uskgn2 == 0) {
+        er1 = RegRead(0);
+        if (er1 != 0)
+            MsgWrt1(29, Msg004, "", 0);
+    } else {
+        RegNoRead();
+    }
+    DataRead(0);
+    AquariumSetUp();
+}
+
+// Returns false when the set-up failed and the window is gone.
+static bool Create(HWND hWnd)
+{
+    RegUserSet();
+    RegDirSet();
+    FileRead1();
+    TMRndm();
+    if (GetClientRect(hWnd, &rca)) {
+        if (rca.right == PreviewW && rca.bottom == PreviewH) {
+            af1 = 1;
+            af3 = 0;
+            nSpeed = nSpeed1;
+        } else {
+            ReadSettings();
+            if (!SetUp(hWnd))
+                return false;
+            nSpeed = nSpeed2;
+        }
+    }
+    SetTimer(hWnd, TimerId, nSpeed, nullptr);
+    af2 = 0;
+    return true;
+}
+
+static void PaintPreview(HWND hWnd)
+{
+    hdc = GetDC(hWnd);
+    hdc_mem = CreateCompatibleDC(hdc);
+    HBITMAP pic = LoadBitmapA(hMainInstance, "DSP01");
+    SelectObject(hdc_mem, pic);
+    BitBlt(hdc, 1, 1, PreviewShowW, PreviewShowH, hdc_mem, 1,
+           m_nJPF == 1 ? PreviewUpperY : PreviewLowerY, SRCCOPY);
+    int i = 0;
+    while (i < DeleteTries && DeleteDC(hdc_mem))
+        i++;
+    if (i >= DeleteTries)
+        MsgWrt1(32, Msg010, "", 0);
+    i = 0;
+    while (i < DeleteTries && DeleteObject(pic))
+        i++;
+    if (i >= DeleteTries)
+        MsgWrt1(33, Msg009, "", 0);
+    i = 0;
+    while (i < ReleaseTries && ReleaseDC(hWnd, hdc))
+        i++;
+    af3 = 1;
+}
+
+static void Tick(HWND hWnd)
+{
+    if (af1 == 1) {
+        if (af3 == 0)
+            PaintPreview(hWnd);
+        return;
+    }
+    if (af2 != 0)
+        return;
+    updateFrame();
+    PgStep();
+    NewFishCountdown();
+}
+
+// Keeps what the screen shows, for painting while the display is given back.
+static void Snapshot()
+{
+    af6 = 1;
+    hdc_mem = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    hdc_mem2 = CreateCompatibleDC(hdc_mem);
+    hBmp1 = CreateCompatibleBitmap(hdc_mem, GW, GH);
+    hBmp2 = (HBITMAP)SelectObject(hdc_mem2, hBmp1);
+    BitBlt(hdc_mem2, 0, 0, GW, GH, hdc_mem, 0, 0, SRCCOPY);
+    SelectObject(hdc_mem2, hBmp2);
+    DeleteObject(hBmp2);
+    DeleteDC(hdc_mem2);
+    DeleteDC(hdc_mem);
+}
+
+static void PaintSnapshot(HWND hWnd)
+{
+    HDC dc = GetDC(hWnd);
+    HDC mem = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(mem, hBmp1);
+    BitBlt(dc, 0, 0, GW, GH, mem, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(hWnd, dc);
+}
+
+static void Close(HWND hWnd)
+{
+    KillTimer(hWnd, TimerId);
+    if (af1 == 1)
+        return;
+    if (pswf == 1) {
+        PostMessageA(hWnd, WM_DESTROY, 0, 0);
+        return;
+    }
+    if (af6 == 0)
+        Snapshot();
+    if (af2 == 0 && lpDD) {
+        af2 = 1;
+        // The display goes back to GDI, so that the password dialog shows.
+        if (lpDDSPrimary) {
+            lpDDSPrimary->Release();
+            lpDDSPrimary = nullptr;
+        }
+        lpDDSBack = nullptr;
+    }
+}
+
+static void EndNow(HWND hWnd)
+{
+    KillTimer(hWnd, TimerId);
+    PostMessageA(hWnd, WM_DESTROY, 0, 0);
+}
 
 LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    bool full = af1 == 0;
+    switch (msg) {
+    case WM_CREATE:
+        if (!Create(hWnd))
+            return 0;
+        break;
+    case WM_TIMER:
+        if (wParam == TimerId)
+            Tick(hWnd);
+        break;
+    case WM_CLOSE:
+        Close(hWnd);
+        break;
+    case WM_PAINT:
+    case WM_SETCURSOR:
+        if (full && af6 == 1)
+            PaintSnapshot(hWnd);
+        break;
+    case WM_ENABLE:
+        if (wParam && full && af2 == 1) {
+            af2 = 0;
+            af6 = 0;
+            DeleteObject(hBmp1);
+            hBmp1 = nullptr;
+            KillTimer(hWnd, TimerId);
+            if (!SetUp(hWnd))
+                return 0;
+            SetTimer(hWnd, TimerId, nSpeed, nullptr);
+        }
+        break;
+    case WM_ACTIVATEAPP:
+        if (!wParam && full && af2 == 1 && (pswf == 1 || pssf == 1))
+            EndNow(hWnd);
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MONITORPOWER && full && (lParam == 1 || lParam == 2)) {
+            if (pswf == 1 || psmf == 1) {
+                EndNow(hWnd);
+            } else if (af5 == 2) {
+                KillTimer(hWnd, TimerId);
+                af5 = 1;
+                finiObjects();
+            }
+        }
+        break;
+    case WM_NCHITTEST:
+        if (full && af5 == 1 && !Building) {
+            if (!SetUp(hWnd))
+                return 0;
+            updateFrame();
+            SetTimer(hWnd, TimerId, nSpeed, nullptr);
+        }
+        break;
+    case WM_NCPAINT:
+        if (!full)
+            af3 = 0;
+        break;
+    case WM_POWERBROADCAST:
+        if (full) {
+            if (pswf != 1 && pssf != 1)
+                PostMessageA(hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+            else if (wParam != PBT_APMQUERYSUSPEND)
+                EndNow(hWnd);
+        }
+        break;
+    case WM_RBUTTONDOWN:
+        if (full)
+            GuestCatch();
+        break;
+    case WM_DESTROY:
+        if (full) {
+            finiObjects();
+            if (hBmp1) {
+                DeleteObject(hBmp1);
+                hBmp1 = nullptr;
+            }
+        }
+        PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
     return DefScreenSaverProc(hWnd, msg, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 // Registry operations of the store (Windows only).
 #include "scrn01/store/regstore_win.h"
+#include "scrn01/store/regsave.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"

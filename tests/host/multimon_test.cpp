@@ -61,7 +61,7 @@ HWND WindowCovering(DWORD pid, const RECT& r)
 // over the other monitor.
 Proc StartOnTwoMonitors(int x, int y, HWND* blank)
 {
-    SetCursorPos(x, y);
+    MouseTo(x, y);
     PumpFor(100);
     Proc p = StartProc("/s");
     EXPECT_TRUE(p.started);

@@ -48,7 +48,7 @@ HWND ConfigOwner(const std::string& cmd, bool raw = false)
 // the saver window is up and has taken its reference point.
 Proc StartSaver(const std::string& args = "/s")
 {
-    SetCursorPos(500, 400);
+    MouseTo(500, 400);
     PumpFor(100);
     Proc p = StartProc(args);
     EXPECT_TRUE(p.started);
@@ -139,11 +139,13 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
         Proc p = StartSaver(sw);
         HWND w = FindSaverWindow();
         ASSERT_NE(w, nullptr);
-        // Painting may lag behind the window on a busy machine.
+        // The aquarium: water (or a fish) over the white window at the top,
+        // black below the band. Painting may lag behind on a busy machine.
         int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
         EXPECT_TRUE(WaitUntil(
             [&] {
-                return ScreenPixel(150, 120) == RGB(0, 0, 0) &&
+                COLORREF top = ScreenPixel(150, 120);
+                return top != RGB(255, 255, 255) && top != RGB(0, 0, 0) &&
                        ScreenPixel(cx - 1, cy - 1) == RGB(0, 0, 0);
             },
             5000));
@@ -213,7 +215,9 @@ TEST(FullScreen, SecondStartExitsWithoutSecondWindow)
 
 TEST(Preview, ChildWindowIgnoresInput)
 {
+    // The size of the preview area of the display settings.
     HWND parent = MakeForegroundTestWindow();
+    SetClientSize(parent, 152, 112);
     std::string h = std::to_string((unsigned)(UINT_PTR)parent);
     for (const char* sw : {"/p ", "/l ", "/p    "}) {
         SCOPED_TRACE(sw);
@@ -231,7 +235,7 @@ TEST(Preview, ChildWindowIgnoresInput)
         EXPECT_EQ(cc.bottom, pc.bottom);
         POINT at{5, 5};
         ClientToScreen(child, &at);
-        SetCursorPos(at.x, at.y);
+        MouseTo(at.x, at.y);
         PumpFor(100);
         MouseMoveBy(30, 20);
         MouseClick(0);
@@ -249,7 +253,6 @@ TEST(Preview, ChildWindowIgnoresInput)
 // Windows 95 family: Wine reports Windows 98 to the .scr only.
 class Win95Family : public ::testing::Test {
 protected:
-    static constexpr const char* kTestKey = "Software\\PondelHarborTest";
     std::string dir, scr;
 
     void SetUp() override
@@ -258,39 +261,22 @@ protected:
         GetTempPathA(MAX_PATH, tmp);
         dir = std::string(tmp) + "ph-win98";
         CreateDirectoryA(dir.c_str(), nullptr);
-        scr = dir + "\\PondelHarbor.scr";
-        ASSERT_TRUE(CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE));
-        const char* cpl = getenv("PH_PWDCPL");
-        ASSERT_NE(cpl, nullptr);
-        ASSERT_TRUE(CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE));
-        ASSERT_TRUE(RegPutString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr",
-                                 "Version", "win98"));
-        ASSERT_TRUE(RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop",
-                                "ScreenSaveUsePassword", 1));
-        SetAnswer(0, 0);
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0);
+        scr = InstallWin98Saver(dir);
+        ASSERT_FALSE(scr.empty());
     }
 
     void TearDown() override
     {
-        RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
-        RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
-        RegDropKey(HKEY_CURRENT_USER, kTestKey);
-        DeleteFileA(scr.c_str());
-        DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+        RemoveWin98Saver(dir);
         RemoveDirectoryA(dir.c_str());
     }
 
-    void SetAnswer(DWORD accept, DWORD repost)
-    {
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Answer", accept);
-        RegPutDword(HKEY_CURRENT_USER, kTestKey, "Repost", repost);
-    }
-    DWORD Calls() { return RegGetDword(HKEY_CURRENT_USER, kTestKey, "Calls", 0); }
+    void SetAnswer(DWORD accept, DWORD repost) { SetPasswordAnswer(accept, repost); }
+    DWORD Calls() { return PasswordCalls(); }
 
     Proc Start()
     {
-        SetCursorPos(500, 400);
+        MouseTo(500, 400);
         PumpFor(100);
         Proc p = StartProc("/s", scr);
         EXPECT_TRUE(p.started);

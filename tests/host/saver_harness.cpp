@@ -167,15 +167,34 @@ COLORREF ScreenPixel(int x, int y)
     return c;
 }
 
+// Where the harness last put the cursor. While another program holds an
+// exclusive DirectDraw mode, Wine applies SendInput moves late or not at all,
+// and a cursor position set here may not reach the X server at once, so moves
+// set the system cursor from the position the harness keeps, until this
+// process reads it back.
+static POINT mousePos;
+static bool mouseKnown;
+
+void MouseTo(int x, int y)
+{
+    mousePos = {x, y};
+    mouseKnown = true;
+    for (int tries = 0; tries < 20; tries++) {
+        SetCursorPos(x, y);
+        PumpFor(20);
+        POINT pt;
+        if (GetCursorPos(&pt) && pt.x == x && pt.y == y)
+            return;
+    }
+}
+
 void MouseMoveBy(int dx, int dy)
 {
-    INPUT in;
-    ZeroMemory(&in, sizeof in);
-    in.type = INPUT_MOUSE;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &in, sizeof in);
+    if (!mouseKnown) {
+        GetCursorPos(&mousePos);
+        mouseKnown = true;
+    }
+    MouseTo(mousePos.x + dx, mousePos.y + dy);
 }
 
 void MouseClick(int button)
@@ -224,6 +243,16 @@ HWND MakeTestWindow(int w, int h)
     return hw;
 }
 
+void SetClientSize(HWND hw, int w, int h)
+{
+    RECT rc = {0, 0, w, h};
+    AdjustWindowRectEx(&rc, (DWORD)GetWindowLongPtrA(hw, GWL_STYLE), FALSE,
+                       (DWORD)GetWindowLongPtrA(hw, GWL_EXSTYLE));
+    SetWindowPos(hw, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    PumpFor(50);
+}
+
 bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value)
 {
     HKEY k;
@@ -268,4 +297,41 @@ void RegDropValue(HKEY root, const char* path, const char* name)
 void RegDropKey(HKEY root, const char* path)
 {
     RegDeleteKeyA(root, path);
+}
+
+static const char PwdTestKey[] = "Software\\PondelHarborTest";
+static const char Win98Key[] = "Software\\Wine\\AppDefaults\\PondelHarbor.scr";
+
+std::string InstallWin98Saver(const std::string& dir)
+{
+    std::string scr = dir + "\\PondelHarbor.scr";
+    const char* cpl = getenv("PH_PWDCPL");
+    if (!cpl || !CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE) ||
+        !CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE))
+        return std::string();
+    RegPutString(HKEY_CURRENT_USER, Win98Key, "Version", "win98");
+    RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
+    SetPasswordAnswer(0, 0);
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Calls", 0);
+    return scr;
+}
+
+void RemoveWin98Saver(const std::string& dir)
+{
+    RegDropKey(HKEY_CURRENT_USER, Win98Key);
+    RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+    RegDropKey(HKEY_CURRENT_USER, PwdTestKey);
+    DeleteFileA((dir + "\\PondelHarbor.scr").c_str());
+    DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+}
+
+void SetPasswordAnswer(DWORD accept, DWORD repost)
+{
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Answer", accept);
+    RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Repost", repost);
+}
+
+DWORD PasswordCalls()
+{
+    return RegGetDword(HKEY_CURRENT_USER, PwdTestKey, "Calls", 0);
 }

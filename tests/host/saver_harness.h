@@ -39,13 +39,16 @@ HWND WaitDialogOf(DWORD pid);
 // A pixel of the screen.
 COLORREF ScreenPixel(int x, int y);
 
-// Real input through SendInput.
+// Real input: the system cursor for moves, SendInput for buttons and keys.
+void MouseTo(int x, int y);
 void MouseMoveBy(int dx, int dy);
 void MouseClick(int button);  // 0 left, 1 right, 2 middle
 void KeyPress(WORD vk);
 
 // A top-level test window of this process, pumped by PumpFor/WaitExit.
 HWND MakeTestWindow(int w, int h);
+// Resizes a window so that its client area is w x h.
+void SetClientSize(HWND hw, int w, int h);
 
 // Registry helpers for test settings; each returns success.
 bool RegPutDword(HKEY root, const char* path, const char* name, DWORD value);
@@ -53,3 +56,14 @@ bool RegPutString(HKEY root, const char* path, const char* name, const char* val
 DWORD RegGetDword(HKEY root, const char* path, const char* name, DWORD dflt);
 void RegDropValue(HKEY root, const char* path, const char* name);
 void RegDropKey(HKEY root, const char* path);
+
+// A copy of the .scr (PH_SCR) with the test password provider (PH_PWDCPL)
+// beside it in dir, run as the Windows 95 family with the password setting
+// on; the provider refuses until told otherwise. Returns the copy's path, or
+// an empty text when a file could not be copied.
+std::string InstallWin98Saver(const std::string& dir);
+void RemoveWin98Saver(const std::string& dir);
+// The test provider: its answer (nonzero accepts), whether it posts a close
+// request during the check, and how often it was asked.
+void SetPasswordAnswer(DWORD accept, DWORD repost);
+DWORD PasswordCalls();

@@ -141,6 +141,8 @@ TEST(Installer, InstalledSaverRunsAndFindsItsDirectory)
 {
     std::string dir = DataDir();
     ASSERT_FALSE(dir.empty());
+    // Savers run earlier in this prefix without an installation reported there.
+    WriteProfileStringA("PondelHarbor", "MsgError", nullptr);
     SetCursorPos(500, 400);
     PumpFor(100);
     Proc p = StartProc("/s", SystemScr());

@@ -1,0 +1,33 @@
+// Native stand-in of the drawing seam: a log of the calls and scripted results.
+#pragma once
+#include "scrn01/display/ddcall.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+enum DdOp { DdOpBlt, DdOpBltFast, DdOpFlip, DdOpRestore };
+
+struct DdCallRec {
+    DdOp op;
+    int surf;       // source surface (Blt, BltFast)
+    DdRect src;     // source rectangle
+    DdRect dst;     // destination; BltFast: left, top only
+    bool keyed;
+};
+
+extern std::vector<DdCallRec> DdLog;    // calls since DdNativeReset, when DdLogOn
+extern bool DdLogOn;
+extern long DdCallCount;                // calls since DdNativeReset
+// Result of call number n (0-based since DdNativeReset); others answer DdOk.
+extern std::map<long, DdResult> DdScript;
+extern int NativeScreenW, NativeScreenH;
+// Calls whose source rectangle is empty or leaves its sheet, or whose
+// destination leaves the screen (DirectDraw would refuse them).
+extern long DdBadCalls;
+const int BackSheetW = 640, BackSheetH = 100;      // "BACK01"
+const int FishSheetW = 640, FishSheetH = 7224;     // "KG01" .. "KG05"
+
+void DdNativeReset();
+// One call as text, e.g. "Blt 1 (0,0,106,86) -> (10,20,116,106) key".
+std::string DdCallText(const DdCallRec& c);

@@ -1,0 +1,153 @@
+// DirectDraw objects: set-up, restore after loss, release.
+#include "scrn01/display/ddsurf.h"
+#include "scrn01/display/ddcall.h"
+#include "scrn01/display/saverstate.h"
+#include "misc/ddutil.h"
+
+IDirectDraw* lpDD;
+IDirectDrawSurface* lpDDSPrimary;
+IDirectDrawSurface* lpDDSBack;
+IDirectDrawSurface* lpDDSBackC;
+IDirectDrawSurface* lpDDSKG01;
+IDirectDrawSurface* lpDDSKG02;
+IDirectDrawSurface* lpDDSKG03;
+IDirectDrawSurface* lpDDSKG04;
+IDirectDrawSurface* lpDDSKG05;
+IDirectDrawPalette* lpDDPal;
+
+char szBmBackC[] = "BACK01";
+char szBmKG01[] = "KG01";
+char szBmKG02[] = "KG02";
+char szBmKG03[] = "KG03";
+char szBmKG04[] = "KG04";
+char szBmKG05[] = "KG05";
+POINT ptLast;
+
+// The six off-screen surfaces with their pictures, in loading order.
+struct Sheet {
+    IDirectDrawSurface** surf;
+    const char* name;
+};
+static const Sheet Sheets[DdsSurfMax] = {
+    {&lpDDSBackC, szBmBackC}, {&lpDDSKG01, szBmKG01}, {&lpDDSKG02, szBmKG02},
+    {&lpDDSKG03, szBmKG03},   {&lpDDSKG04, szBmKG04}, {&lpDDSKG05, szBmKG05}};
+
+IDirectDrawSurface* SourceSurface(int s)
+{
+    return s >= 0 && s < DdsSurfMax ? *Sheets[s].surf : nullptr;
+}
+
+template <class T> static void ReleaseOne(T** p)
+{
+    if (*p) {
+        (*p)->Release();
+        *p = nullptr;
+    }
+}
+
+void finiObjects()
+{
+    if (!lpDD)
+        return;
+    ReleaseOne(&lpDDSPrimary);
+    lpDDSBack = nullptr;
+    for (const Sheet& s : Sheets)
+        ReleaseOne(s.surf);
+    ReleaseOne(&lpDDPal);
+    ReleaseOne(&lpDD);
+}
+
+BOOL initFail(HWND window)
+{
+    finiObjects();
+    DestroyWindow(window);
+    return FALSE;
+}
+
+static bool CreateObject(HWND window)
+{
+    return DirectDrawCreate(nullptr, &lpDD, nullptr) == DD_OK &&
+           lpDD->SetCooperativeLevel(window, DdCoopLevel) == DD_OK;
+}
+
+static bool CreatePrimary()
+{
+    DDSURFACEDESC ddsd;
+    ZeroMemory(&ddsd, sizeof ddsd);
+    ddsd.dwSize = sizeof ddsd;
+    ddsd.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    ddsd.dwBackBufferCount = 1;
+    if (lpDD->CreateSurface(&ddsd, &lpDDSPrimary, nullptr) != DD_OK)
+        return false;
+    DDSCAPS caps;
+    caps.dwCaps = DDSCAPS_BACKBUFFER;
+    return lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack) == DD_OK;
+}
+
+static bool LoadMaterial()
+{
+    lpDDPal = DDLoadPalette(lpDD, szBmBackC);
+    if (lpDDPal)
+        lpDDSPrimary->SetPalette(lpDDPal);
+    for (const Sheet& s : Sheets) {
+        *s.surf = DDLoadBitmap(lpDD, s.name, 0, 0);
+        if (!*s.surf)
+            return false;
+        DDSetColorKey(*s.surf, KeyBlue);
+    }
+    return true;
+}
+
+// The saver's depth, else the desktop's own where the display offers no
+// DisplayBpp mode (an X server without RandR, for one).
+static bool SetMode()
+{
+    if (lpDD->SetDisplayMode(GW, GH, DisplayBpp) == DD_OK)
+        return true;
+    HDC screen = GetDC(nullptr);
+    int desktop = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    return desktop != DisplayBpp && lpDD->SetDisplayMode(GW, GH, desktop) == DD_OK;
+}
+
+BOOL doinit(HWND window)
+{
+    if (af5 == 0) {
+        af5 = 1;
+        GetCursorPos(&ptLast);
+        GW = GetSystemMetrics(SM_CXSCREEN);
+        GH = GetSystemMetrics(SM_CYSCREEN);
+        ShowWindow(window, SaverShowCmd);
+        UpdateWindow(window);
+        if (!CreateObject(window) || !SetMode())
+            return initFail(window);
+    } else if (af5 == 1) {
+        if (!CreateObject(window))
+            return initFail(window);
+    }
+    if (!CreatePrimary())
+        return initFail(window);
+    if (af5 == 1) {
+        af5 = 2;
+        if (!LoadMaterial())
+            return initFail(window);
+    }
+    SetCursorPos(ptLast.x, ptLast.y);
+    return TRUE;
+}
+
+HRESULT restoreAll()
+{
+    HRESULT hr = lpDDSPrimary ? lpDDSPrimary->Restore() : DDERR_SURFACELOST;
+    if (hr != DD_OK)
+        return hr;
+    for (const Sheet& s : Sheets) {
+        if (!*s.surf)
+            continue;
+        hr = (*s.surf)->Restore();
+        if (hr == DD_OK)
+            DDReLoadBitmap(*s.surf, s.name);
+    }
+    return hr;
+}

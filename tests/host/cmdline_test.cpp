@@ -9,6 +9,7 @@ TEST(ProgramName, QuotedUnquotedAndUnclosed)
     EXPECT_STREQ(SkipProgramName("\"C:\\Program Files\\a b.scr\" /s"), "/s");
     EXPECT_STREQ(SkipProgramName("\"C:\\a b.scr\"/p 5"), "/p 5");
     EXPECT_STREQ(SkipProgramName("C:\\saver.scr   \t /c:12"), "/c:12");
+    EXPECT_STREQ(SkipProgramName("C:\\WINDOWS\\SAVER.SCR /s"), "/s");
     EXPECT_STREQ(SkipProgramName("saver.scr"), "");
     // An unclosed quote consumes everything.
     EXPECT_STREQ(SkipProgramName("\"C:\\a b.scr /s"), "");

@@ -8,12 +8,20 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::string lastBox;
-int RecordBox(const char* text, const char*, unsigned) { lastBox = text; return 1; }
+std::string lastBox, lastCaption;
+unsigned lastStyle;
+int RecordBox(const char* text, const char* caption, unsigned style)
+{
+    lastBox = text;
+    lastCaption = caption;
+    lastStyle = style;
+    return 1;
+}
 
 class Report : public ::testing::Test {
 protected:
@@ -48,6 +56,18 @@ TEST_F(Report, PointNumberAndDetail)
     EXPECT_EQ(lastBox, "negative");
     MsgWrt1(3, Msg012, "C:\\Data\\PondelData.ini", 0);
     EXPECT_EQ(lastBox, "Error Point003 SYSTEM012 System File Not Found!( C:\\Data\\PondelData.ini )");
+    EXPECT_EQ(lastCaption, "PondelHarbor");
+
+    // System-modal, with the hand, exclamation or question icon; any other
+    // choice is the hand.
+    const struct {
+        int tp;
+        unsigned style;
+    } icons[] = {{0, 0x1010}, {1, 0x1030}, {2, 0x1020}, {3, 0x1010}, {-1, 0x1010}};
+    for (auto& i : icons) {
+        MsgWrt1(1, "x", "", i.tp);
+        EXPECT_EQ(lastStyle, i.style) << i.tp;
+    }
 }
 
 TEST_F(Report, LongTextsAreCutToTheirBuffers)
@@ -79,6 +99,23 @@ TEST_F(Report, LogLineAndFallbackEntry)
     EXPECT_EQ(line, "Error Point029 SYSTEM004 Registry Read Error! 2006.06.02 16:56");
     EXPECT_TRUE(lastBox.empty());
     remove((dir + "PondelErr.log").c_str());
+
+    // The longest directory the log path holds, and one character more: that
+    // one goes to the profile instead of a log of a cut name.
+    for (size_t len : {242u, 243u}) {
+        std::string sub = dir + std::string(len - dir.size() - 1, 'd') + "/";
+        ASSERT_EQ(sub.size(), len);
+        ASSERT_EQ(mkdir(sub.c_str(), 0700), 0);
+        StrCopyCut(DirName1, sizeof DirName1, sub.c_str());
+        NativeProfile.clear();
+        MsgWrt1(9, Msg002, "", 0);
+        bool logged = remove((sub + "PondelErr.log").c_str()) == 0;
+        bool cutName = remove((sub + "PondelErr.lo").c_str()) == 0;
+        rmdir(sub.c_str());
+        EXPECT_EQ(logged, len == 242) << len;
+        EXPECT_FALSE(cutName) << len;
+        EXPECT_EQ(NativeProfile.count("PondelHarbor/MsgError"), len == 242 ? 0u : 1u) << len;
+    }
     rmdir(tmpl);
 
     // No directory: the profile keeps the report.

@@ -54,11 +54,12 @@ TEST(FishTables, RarityLists)
     FTTSet();
     FGTSet();
     std::string x = Fisx1, g = FisG1;
-    EXPECT_EQ(x.rfind("2:500$3:500$4:500$5:500$6:500$7:500$8:100", 0), 0u);
-    EXPECT_NE(x.find("$14:100$15:20$"), std::string::npos);
-    EXPECT_EQ(x.substr(x.size() - 10), "$27:5$28:5");
+    EXPECT_EQ(x, "2:500$3:500$4:500$5:500$6:500$7:500$"
+                 "8:100$9:100$10:100$11:100$12:100$13:100$14:100$"
+                 "15:20$16:20$17:20$18:20$19:20$20:20$21:20$"
+                 "22:5$23:5$24:5$25:5$26:5$27:5$28:5");
     EXPECT_EQ(Fixcnt, 27);
-    EXPECT_EQ(g.substr(g.size() - 40), "$28:5$29:1$30:1$31:1$32:1$33:1$34:1$35:1");
+    EXPECT_EQ(g, x + "$29:1$30:1$31:1$32:1$33:1$34:1$35:1");
     EXPECT_EQ(FiGcnt, 34);
     EXPECT_TRUE(GuestCheck());
 
@@ -76,5 +77,10 @@ TEST(FishTables, RarityLists)
     FGTSet();
     EXPECT_EQ(Fixcnt, 0);
     EXPECT_STREQ(FisG1, "31:1");
+    EXPECT_TRUE(GuestCheck());
+    m_nFss[30] = 1;
+    m_nFss[34] = 0;                      // the last kind alone
+    FGTSet();
+    EXPECT_STREQ(FisG1, "35:1");
     EXPECT_TRUE(GuestCheck());
 }

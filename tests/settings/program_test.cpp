@@ -34,20 +34,22 @@ static int RunScene()
 
 TEST(Program, PlayableSetsAndPositions)
 {
-    ResetState(4);
+    ResetState(5);
     SetPat(0, 1, 1, 0, 5);               // first pattern empty: never playable
     SetPat(1, 0, 1, 0, 5);               // weight mode, quantity 5
     SetPat(2, 0, 2, 0, 5);               // kind 2 not owned
     SetPat(3, 0, 36, 0, 5);              // no such kind
-    SetPat(4, 0, 1, 0, 5);               // not loaded
+    SetPat(4, 0, 1, 0, 0);               // owned kind, no quantity
+    SetPat(4, 1, 2, 0, 5);
+    SetPat(5, 0, 1, 0, 5);               // not loaded
     Pgaset();
-    EXPECT_EQ(m_nPga[0] + m_nPga[2] + m_nPga[3] + m_nPga[4], 0);
+    EXPECT_EQ(m_nPga[0] + m_nPga[2] + m_nPga[3] + m_nPga[4] + m_nPga[5], 0);
     EXPECT_EQ(m_nPga[1], 1);
     EXPECT_EQ(m_nPGf, 1);
     OwnOnly(2);                          // playability only grows
     Pgaset();
-    EXPECT_EQ(m_nPga[1] + m_nPga[2], 2);
-    EXPECT_EQ(m_nPGf, 2);
+    EXPECT_EQ(m_nPga[1] + m_nPga[2] + m_nPga[4], 3);
+    EXPECT_EQ(m_nPGf, 3);
 
     const int pg[] = {2, 3, 0, 1, 9, 75, -4};   // 9 not loaded, 75 and -4 outside the store
     for (int i = 0; i < 7; i++)
@@ -72,6 +74,8 @@ TEST(Program, FishAreaTest)
         {43, 100, 0, 7, 100, 0},
         {20, 100, 0, 1, 150, 1},         // 9116 x 2.25 = 20511, x 20
         {19, 100, 0, 1, 150, 0},
+        {20, 161, 0, 1, 92, 0},          // 20000 x 20: exactly 400000 is not large
+        {21, 161, 0, 1, 92, 1},
         {999, 0, 1, 999, 500, 0},        // basic size 0 counts nothing
         {999, 999, 0, 999, 999, 1},      // largest fields stay exact
     };
@@ -89,6 +93,13 @@ TEST(Program, FishAreaTest)
     SetPat(1, 0, 1, 1, 50);              // the last loaded set counts too
     EXPECT_EQ(Pgachk(), 1);
     EXPECT_EQ(Pgachka(-1) + Pgachka(50), 0);
+    m_nFGSif = 0;                        // Real Number fish of 64987 and 3 x 111671 px
+    SetHead(0, 0, 0, 1, 1, 100);
+    SetPat(0, 0, 1, 1, 1, 267);
+    SetPat(0, 1, 1, 1, 3, 350);
+    EXPECT_EQ(Pgachka(0), 0);            // exactly 400000
+    SetPat(0, 1, 1, 1, 3, 351);
+    EXPECT_EQ(Pgachka(0), 1);
 }
 
 TEST(Program, RoundAndRepeatOrder)

@@ -98,9 +98,12 @@ TEST(Records, WaterRecordAndColourSlots)
     Watwrt();
     EXPECT_STREQ(m_nWat[1], "00310100912000003100500610300720050\n");
     memset(m_nBackCF[1], 0, sizeof m_nBackCF[1]);
+    memset(m_nBackCC, 0, sizeof m_nBackCC);
     Watset(1);
-    for (int e = 0; e < 10; e++)
+    for (int e = 0; e < 10; e++) {
         EXPECT_EQ(m_nBackCF[1][e], cf[e]);
+        EXPECT_EQ(m_nBackCC[e], cc[e]);
+    }
     EXPECT_EQ(m_nBackCX, 2);
     EXPECT_EQ(m_nBackCS, 50);
     EXPECT_STREQ(Wcrtb, "1:100$3:100$8:100");
@@ -115,6 +118,23 @@ TEST(Records, WaterRecordAndColourSlots)
     m_nBackC[1] = 7;
     Watset(0);
     EXPECT_EQ(m_nBackC[1], 7);
+
+    // The default record: slot 0 of colour 20, Random, From First on, speed 500.
+    // Random picks its start slot even with From First on.
+    strcpy(m_nWat[1], m_nWatini);
+    Watset(0);
+    EXPECT_EQ(m_nBackCC[0], 20);
+    EXPECT_EQ(m_nBackCC[1], 0);
+    EXPECT_EQ(m_nBackCX, 1);
+    EXPECT_EQ(m_nBackCZ, 1);
+    EXPECT_EQ(m_nBackCS, 500);
+    EXPECT_STREQ(Wcrtb, "0:100");
+    EXPECT_EQ(m_nBackCK, 1);
+    EXPECT_EQ(m_nBackC[1], 0);
+    m_nWat[1][27] = '1';                    // slot 9 in use too
+    Watset(1);
+    EXPECT_STREQ(Wcrtb, "0:100$9:100");
+    EXPECT_EQ(m_nBackCK, 2);
 
     // No slot in use: empty list, one slot counted, slot 0 chosen.
     strcpy(m_nWat[1], "00000000000000000000000000000010500\n");

@@ -39,18 +39,25 @@ TEST(SceneStart, FishNumberLimitedByRealNumberPatterns)
     Genset(0);
     EXPECT_EQ(m_nFish, 0);
 
-    ResetState(1);                       // lone Real Number fish, Full height, program on
-    SetHead(0, 0, 0, 1, 5, 100);
-    SetPat(0, 0, 1, 1, 1);
-    m_nSHf = 3;
-    m_nPgon = 1;
-    Genset(0);
-    EXPECT_EQ(m_nFrea[0], 0);
-    EXPECT_EQ(m_nFish, 5);
-    SetPat(0, 0, 1, 1, 2);               // two fish: lowered as usual
-    Genset(0);
-    EXPECT_EQ(m_nFrea[0], 1);
-    EXPECT_EQ(m_nFish, 2);
+    // A lone Real Number fish turns to weight mode only at Full height with
+    // the program on, and only when the set asks for more fish.
+    struct { int shf, pgon, fish, qua, rea, want; } lone[] = {
+        {3, 1, 5, 1, 0, 5},
+        {3, 1, 5, 2, 1, 2},              // two fish: lowered as usual
+        {3, 0, 5, 1, 1, 1},              // program off
+        {2, 1, 5, 1, 1, 1},              // High
+        {3, 1, 1, 1, 1, 1},              // one fish asked for: nothing to do
+    };
+    for (auto& t : lone) {
+        ResetState(1);
+        SetHead(0, 0, 0, 1, t.fish, 100);
+        SetPat(0, 0, 1, 1, t.qua);
+        m_nSHf = t.shf;
+        m_nPgon = t.pgon;
+        Genset(0);
+        EXPECT_EQ(m_nFrea[0], t.rea) << t.shf << t.pgon << t.fish << t.qua;
+        EXPECT_EQ(m_nFish, t.want) << t.shf << t.pgon << t.fish << t.qua;
+    }
 }
 
 static void Populate()
@@ -101,21 +108,20 @@ TEST(SceneStart, ReplacementEmptiesTheAquarium)
 TEST(SceneStart, RandomLengthVariesOnlyTheRunningScene)
 {
     ResetState(1);
-    SetHead(0, 0, 1, 2, 5, 100);
-    std::set<int> got;
-    for (int i = 0; i < 400; i++) {
-        Genset(0);
-        got.insert(m_nPGL);
+    // Stored length, then the shortest and longest drawn: never below 1.
+    const int c[][3] = {{2, 1, 5}, {3, 1, 6}, {4, 1, 7}, {30, 27, 33}};
+    for (auto& t : c) {
+        SetHead(0, 0, 1, t[0], 5, 100);
+        std::set<int> got;
+        for (int i = 0; i < 400; i++) {
+            Genset(0);
+            got.insert(m_nPGL);
+        }
+        EXPECT_EQ(*got.begin(), t[1]) << t[0];
+        EXPECT_EQ(*got.rbegin(), t[2]) << t[0];
+        EXPECT_EQ(got.size(), (size_t)(t[2] - t[1] + 1)) << t[0];
+        EXPECT_EQ(Mid(m_nGen[0], GenPGL), t[0]);
     }
-    EXPECT_EQ(got, (std::set<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(Mid(m_nGen[0], 3, 2), 2);
-    PutField(m_nGen[0], 3, 2, 30);
-    got.clear();
-    for (int i = 0; i < 400; i++) {
-        Genset(0);
-        got.insert(m_nPGL);
-    }
-    EXPECT_EQ(got, (std::set<int>{27, 28, 29, 30, 31, 32, 33}));
     Genset(1);
     EXPECT_EQ(m_nPGL, 30);
 }

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -99,6 +100,21 @@ TEST_F(SetFileTest, NumbersStartAtColumnSixAndTakeFourCharacters)
     Read("0300112345\n03007 7\n");
     EXPECT_EQ(FiGrtW, 1234);
     EXPECT_EQ(FisttW, 7);
+
+    // Keys 2001..2011 and 3001..3007, each to its own value.
+    int* vars[] = {&nSpeed1,   &nSpeed2,   &nSp1,      &m_nJPF,    &aw1a,       &aw1b,
+                   &aw4a,      &aw4b,      &pswf,      &psmf,      &pssf,       &FiGrtW,
+                   &FishLv0SW, &FishLv1SW, &FishLv2SW, &FishLv3SW, &FishMax2SW, &FisttW};
+    const int n = (int)(sizeof vars / sizeof vars[0]);
+    std::string text;
+    for (int i = 0; i < n; i++) {
+        char b[16];
+        snprintf(b, sizeof b, "%05d%04d\n", i < 11 ? 2001 + i : 3001 + i - 11, 100 + i);
+        text += b;
+    }
+    Read(text);
+    for (int i = 0; i < n; i++)
+        EXPECT_EQ(*vars[i], 100 + i) << "line " << i;
 }
 
 TEST_F(SetFileTest, TimerPeriodsBelowOneFallBackToDefaults)
@@ -195,6 +211,10 @@ TEST_F(DataFileTest, CommentsSurviveOtherKeysDisappear)
                               "# hash comment\n" + SetLine(2, Gen('2'), Wat('2')));
     DataRead(1);
     ASSERT_EQ(m_nPGMax, 1);
+    // No program line and two sets: page 1, on, Random, both sets in order.
+    int pg[PgMax] = {1, 2};
+    EXPECT_EQ(m_nPgon, 1);
+    EXPECT_EQ(m_nPGType, 1);
     ASSERT_EQ(DataWrite(), 0);
     std::string saved = ReadFileText(user);
     std::string head = "000 first comment\n\n# hash comment\n";
@@ -203,6 +223,7 @@ TEST_F(DataFileTest, CommentsSurviveOtherKeysDisappear)
     EXPECT_EQ(saved.find("key 101"), std::string::npos);
     EXPECT_EQ(saved.find("negative"), std::string::npos);
     EXPECT_EQ(saved.substr(head.size(), 3), "001");
+    EXPECT_EQ(saved.substr(head.size() + 2 * 601), ProgLine(1, 1, 1, 0, pg));
 }
 
 TEST_F(DataFileTest, OnlyTheFirstProgramLineCounts)
@@ -414,6 +435,20 @@ TEST_F(DataFileTest, WorkFileThatCannotBeCreatedKeepsTheFileAndIsReported)
     ASSERT_EQ(Reports.size(), 1u);
     EXPECT_EQ(Reports[0], "Error Point005 SYSTEM001 System File can't close !( " + work + " )");
     EXPECT_EQ(GenRow(0), Gen('2'));   // the edit stays in memory
+#ifndef _WIN32
+    // A full disk that takes the buffered lines and refuses them only at the
+    // flush: the same report, and the per-user file is not replaced.
+    std::filesystem::remove(work);
+    std::filesystem::create_symlink("/dev/full", work);
+    int result = DataWrite();
+    bool replaced = std::filesystem::is_symlink(user);
+    std::filesystem::remove(replaced ? user : work);
+    EXPECT_EQ(result, 5);
+    ASSERT_FALSE(replaced);
+    EXPECT_EQ(ReadFileText(user), orig);
+    ASSERT_EQ(Reports.size(), 2u);
+    EXPECT_EQ(Reports[1], Reports[0]);
+#endif
 }
 
 // A written data file read back gives the same sets and program.

@@ -1,8 +1,8 @@
 // The installer, silently, in a fresh prefix of its own: from nothing to an
 // installed, listed saver and back. The tests run in the order written and
-// share the installed state: install, run, reinstall with the switch,
-// uninstall.
-#include "../host/saver_harness.h"
+// share the installed state: install, run, configure, reinstall with the
+// switch, uninstall.
+#include "../dialog/dialog_harness.h"
 #include "resources/appinfo.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -160,8 +161,22 @@ TEST(Installer, InstalledSaverRunsAndFindsItsDirectory)
     EXPECT_STREQ(fallback, "");
 }
 
-// The dialog's step joins here: it opens with OK enabled, and OK writes the
-// per-user data file <user>PondelData.ini into the data folder.
+TEST(Installer, DialogOpensWithOkEnabledAndOkWritesTheUsersDataFile)
+{
+    Install in{DataDir()};
+    ASSERT_FALSE(in.dir.empty());
+    std::string mine = UserDataPath(in);
+    ASSERT_FALSE(Exists(mine));
+    Dialog d;
+    ASSERT_TRUE(d.Open(SystemScr()));
+    EXPECT_TRUE(d.Enabled(IDOK)) << "the dialog found no installation";
+    EXPECT_EQ(d.Ok(), 0u);
+    EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+    // The user's own file, in the data folder, starts from the shared scenes.
+    std::vector<std::string> shared = FileLines(ReadFileBytes(SharedDataPath(in)));
+    ASSERT_FALSE(shared.empty());
+    EXPECT_EQ(FileLines(ReadFileBytes(mine)), shared);
+}
 
 TEST(Installer, SwitchMakesItTheCurrentSaverAndReinstallKeepsEditedSharedFile)
 {
@@ -179,10 +194,10 @@ TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
 {
     std::string dir = DataDir();
     ASSERT_FALSE(dir.empty());
-    RegUserSet();
-    std::string userFile = dir + mbsUserName + "PondelData.ini";
-    std::string saved = ReadFile(dir + "PondelData.ini");
-    std::ofstream(userFile, std::ios::binary) << saved;
+    // The file the dialog wrote for this user.
+    std::string userFile = UserDataPath(Install{dir});
+    std::string saved = ReadFile(userFile);
+    EXPECT_FALSE(saved.empty());
     std::string uninstaller = PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"));
 
     ASSERT_EQ(RunToEnd(uninstaller, "/S"), 0u);

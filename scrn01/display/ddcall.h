@@ -1,6 +1,6 @@
 // Drawing seam of the aquarium: the few DirectDraw operations one frame makes,
 // on surfaces named by number, with portable result codes, plus the screen
-// size. ddcall_win.cpp draws on the DirectDraw objects of ddsurf.cpp;
+// size and the display mode. ddcall_win.cpp draws on the DirectDraw objects of ddsurf.cpp;
 // ddcall_native.cpp records every call and answers with scripted results.
 // All drawing goes onto the back buffer.
 #pragma once
@@ -37,5 +37,9 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src);
 DdResult DdFlip();
 // Restore lost surfaces and reload their pictures (restoreAll).
 DdResult DdRestoreAll();
+// Switch the display to w x h pixels at bpp bits per pixel.
+DdResult DdSetMode(int w, int h, int bpp);
+// Bits per pixel of the desktop as it is now.
+int DdDesktopBpp();
 // Screen size in pixels.
 void DdScreenSize(int* w, int* h);

@@ -8,6 +8,7 @@ bool DdLogOn = true;
 long DdCallCount = 0;
 std::map<long, DdResult> DdScript;
 int NativeScreenW = 1024, NativeScreenH = 768;
+int NativeDesktopBpp = 32;
 long DdBadCalls = 0;
 
 void DdNativeReset()
@@ -17,6 +18,7 @@ void DdNativeReset()
     DdCallCount = 0;
     DdScript.clear();
     DdBadCalls = 0;
+    NativeDesktopBpp = 32;
 }
 
 static bool Inside(const DdRect& r, int w, int h)
@@ -72,6 +74,16 @@ DdResult DdRestoreAll()
     return Record({DdOpRestore, 0, {}, {}, false});
 }
 
+DdResult DdSetMode(int w, int h, int bpp)
+{
+    return Record({DdOpSetMode, 0, {}, {0, 0, w, h}, false, bpp});
+}
+
+int DdDesktopBpp()
+{
+    return NativeDesktopBpp;
+}
+
 void DdScreenSize(int* w, int* h)
 {
     *w = NativeScreenW;
@@ -99,6 +111,9 @@ std::string DdCallText(const DdCallRec& c)
         return "Flip";
     case DdOpRestore:
         return "Restore";
+    case DdOpSetMode:
+        snprintf(b, sizeof b, "SetMode %dx%dx%d", c.dst.right, c.dst.bottom, c.bpp);
+        return b;
     }
     return "?";
 }

@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-enum DdOp { DdOpBlt, DdOpBltFast, DdOpFlip, DdOpRestore };
+enum DdOp { DdOpBlt, DdOpBltFast, DdOpFlip, DdOpRestore, DdOpSetMode };
 
 struct DdCallRec {
     DdOp op;
     int surf;       // source surface (Blt, BltFast)
     DdRect src;     // source rectangle
-    DdRect dst;     // destination; BltFast: left, top only
+    DdRect dst;     // destination; BltFast: left, top only; SetMode: width, height
     bool keyed;
+    int bpp;        // SetMode
 };
 
 extern std::vector<DdCallRec> DdLog;    // calls since DdNativeReset, when DdLogOn
@@ -22,6 +23,7 @@ extern long DdCallCount;                // calls since DdNativeReset
 // Result of call number n (0-based since DdNativeReset); others answer DdOk.
 extern std::map<long, DdResult> DdScript;
 extern int NativeScreenW, NativeScreenH;
+extern int NativeDesktopBpp;            // answer of DdDesktopBpp
 // Calls whose source rectangle is empty or leaves its sheet, or whose
 // destination leaves the screen (DirectDraw would refuse them).
 extern long DdBadCalls;

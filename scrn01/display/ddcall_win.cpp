@@ -47,6 +47,21 @@ DdResult DdRestoreAll()
     return Result(restoreAll());
 }
 
+DdResult DdSetMode(int w, int h, int bpp)
+{
+    if (!lpDD)
+        return DdFailed;
+    return Result(lpDD->SetDisplayMode(w, h, bpp));
+}
+
+int DdDesktopBpp()
+{
+    HDC screen = GetDC(nullptr);
+    int bpp = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(nullptr, screen);
+    return bpp;
+}
+
 void DdScreenSize(int* w, int* h)
 {
     *w = GetSystemMetrics(SM_CXSCREEN);

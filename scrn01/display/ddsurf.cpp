@@ -1,6 +1,7 @@
 // DirectDraw objects: set-up, restore after loss, release.
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/ddcall.h"
+#include "scrn01/display/dispmode.h"
 #include "scrn01/display/saverstate.h"
 #include "misc/ddutil.h"
 
@@ -99,18 +100,6 @@ static bool LoadMaterial()
     return true;
 }
 
-// The saver's depth, else the desktop's own where the display offers no
-// DisplayBpp mode (an X server without RandR, for one).
-static bool SetMode()
-{
-    if (lpDD->SetDisplayMode(GW, GH, DisplayBpp) == DD_OK)
-        return true;
-    HDC screen = GetDC(nullptr);
-    int desktop = GetDeviceCaps(screen, BITSPIXEL);
-    ReleaseDC(nullptr, screen);
-    return desktop != DisplayBpp && lpDD->SetDisplayMode(GW, GH, desktop) == DD_OK;
-}
-
 BOOL doinit(HWND window)
 {
     if (af5 == 0) {
@@ -120,7 +109,7 @@ BOOL doinit(HWND window)
         GH = GetSystemMetrics(SM_CYSCREEN);
         ShowWindow(window, SaverShowCmd);
         UpdateWindow(window);
-        if (!CreateObject(window) || !SetMode())
+        if (!CreateObject(window) || !SetSaverMode(GW, GH))
             return initFail(window);
     } else if (af5 == 1) {
         if (!CreateObject(window))

@@ -1,6 +1,7 @@
-// Layout of both pages of the configuration dialog at 96 and 144 DPI: every
-// text fits its control, no two controls of a page overlap, and no control
-// crosses the frame of a group box.
+// Layout of both pages of the configuration dialog at 96 and 144 DPI (the
+// .scr with its manifest, as installed): the dialog scales with the DPI,
+// every control lies inside it, every text fits its control, no two controls
+// of a page overlap, and no control crosses the frame of a group box.
 #include "dialog_harness.h"
 
 #include <gtest/gtest.h>
@@ -90,7 +91,11 @@ void CheckPage(const Dialog& d, HDC dc, const char* page)
     std::vector<Ctl> all;
     EnumChildWindows(d.dlg, Collect, (LPARAM)&all);
     ASSERT_GT(all.size(), 20u);
+    RECT client;
+    GetClientRect(d.dlg, &client);
+    MapWindowPoints(d.dlg, nullptr, (POINT*)&client, 2);
     for (const Ctl& c : all) {
+        EXPECT_TRUE(Inside(c.r, client)) << "cut by the dialog's edge: " << Name(c);
         if (c.id == IDC_TAB)
             continue;
         RECT cr;
@@ -109,7 +114,8 @@ void CheckPage(const Dialog& d, HDC dc, const char* page)
     }
 }
 
-void CheckBothPages(int dpi)
+// Checks both pages at dpi; the width of the dialog's client area, in pixels.
+void CheckBothPages(int dpi, int* width)
 {
     SCOPED_TRACE("dpi " + std::to_string(dpi));
     RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", (DWORD)dpi);
@@ -124,6 +130,9 @@ void CheckBothPages(int dpi)
     Dialog d;
     ASSERT_TRUE(d.Open());
     EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+    RECT client;
+    GetClientRect(d.dlg, &client);
+    *width = client.right;
 
     HDC dc = GetDC(nullptr);
     HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
@@ -143,8 +152,13 @@ void CheckBothPages(int dpi)
 TEST(DialogLayout, BothPagesFitAt96And144Dpi)
 {
     DWORD before = RegGetDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", 0);
-    CheckBothPages(96);
-    CheckBothPages(144);
+    int at96 = 0, at144 = 0;
+    CheckBothPages(96, &at96);
+    CheckBothPages(144, &at144);
+    // The DPI reached the dialog's process: it grew by about half.
+    ASSERT_GT(at96, 0);
+    EXPECT_GT(at144 * 10, at96 * 13);
+    EXPECT_LT(at144 * 10, at96 * 17);
     if (before)
         RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", before);
     else

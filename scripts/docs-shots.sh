@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The README's pictures: the aquarium in band and full-height mode and both
+# pages of the configuration dialog, taken under wine64 on a private Xvfb from
+# a sample installation (tests/dialog/docshot.cpp), as 8-bit PNGs in docs/.
+# With a DPI, only the dialog pages at that screen DPI, for looking at the
+# layout: build/dialog-section-DPI.png and build/dialog-general-DPI.png.
+#   docs-shots.sh [dpi]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+dpi=${1:-}
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" win64
+dir="$root/build/shots-wine"
+"$root/scripts/wine-env.sh" setup "$dir" >/dev/null
+# shellcheck disable=SC1091
+. "$dir/env"
+shots="$root/build/shots"
+rm -rf "$shots"
+mkdir -p "$shots"
+status=0
+if [ -n "$dpi" ]; then
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  PH_SCR="$root/build/win64/PondelHarbor.scr" \
+    "$WINE" "$root/build/win64/tests/dialog/docshot.exe" "Z:${shots//\//\\}" dialog || status=$?
+  for page in section general; do
+    if [ -f "$shots/$page.bmp" ]; then
+      convert "$shots/$page.bmp" "$root/build/dialog-$page-$dpi.png"
+      echo "screenshot: $root/build/dialog-$page-$dpi.png"
+    fi
+  done
+else
+  PH_SCR="$root/build/win64/PondelHarbor.scr" \
+    "$WINE" "$root/build/win64/tests/dialog/docshot.exe" "Z:${shots//\//\\}" || status=$?
+  mkdir -p "$root/docs"
+  for shot in band:aquarium-band full:aquarium-full section:dialog-section general:dialog-general; do
+    bmp="$shots/${shot%%:*}.bmp" png="$root/docs/${shot#*:}.png"
+    if [ -f "$bmp" ]; then
+      # A palette of 256 colours, without dithering: small files, flat water.
+      convert "$bmp" +dither -colors 256 -strip "PNG8:$png"
+      echo "picture: $png"
+    fi
+  done
+fi
+"$root/scripts/wine-env.sh" cleanup "$dir"
+exit $status

@@ -1,0 +1,223 @@
+// Pictures of the README (scripts/docs-shots.sh), from a sample installation
+// with a few scenes of many fish of several kinds:
+//   docshot OUTDIR          band.bmp and full.bmp (the aquarium in band and
+//                           full-height mode), section.bmp and general.bmp
+//                           (the two pages of the configuration dialog)
+//   docshot OUTDIR dialog   the two dialog pages only (for looking at the
+//                           layout at another DPI)
+#include "dialog_harness.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Kinds owned in the sample: all but the four rarest.
+const char Owned[] = "11111111111111111111111111111110000";
+const int ShMidum = 1, ShFull = 3;  // screen height values ("ISKJEUH")
+const int FastestScroll = 1;        // "KISJUAK"
+// Band mode: the band between these rows from the top leaves the logo whole
+// above it and the caption below it.
+const int BandTopLow = 150, BandTopHigh = 220;
+const DWORD SwimInMs = 8000;  // for the fish to spread over the water
+const DWORD BandWaitMs = 40000;
+
+// Scene 1: a mixed shoal in blue water; scene 2: a crowd in lighter blue, as
+// many fish as the full height asks for; scene 3: large fish in changing colours.
+std::string Scenes(bool programOn)
+{
+    return SetLine(1,
+                   GenRecord(0, 0, 20, 22, 90, 0,
+                             {{1, 0, 30, 100, 15},
+                              {3, 0, 14, 100, 10},
+                              {5, 0, 8, 90, 10},
+                              {7, 0, 10, 100, 10},
+                              {15, 0, 10, 100, 10},
+                              {19, 0, 8, 100, 10},
+                              {21, 0, 10, 110, 10},
+                              {29, 0, 8, 100, 10}}),
+                   WatRecord({{1, 20}}, 1, 0, 500)) +
+           SetLine(2,
+                   GenRecord(0, 0, 20, 50, 80, 0,
+                             {{1, 0, 25, 100, 20},
+                              {8, 0, 12, 100, 10},
+                              {10, 0, 10, 100, 10},
+                              {12, 0, 10, 100, 10},
+                              {25, 0, 10, 100, 10},
+                              {30, 0, 10, 100, 10},
+                              {31, 0, 8, 100, 10},
+                              {22, 0, 6, 100, 10}}),
+                   WatRecord({{1, 22}}, 1, 0, 500)) +
+           SetLine(3,
+                   GenRecord(1, 1, 12, 12, 140, 0,
+                             {{4, 0, 30, 100, 10}, {9, 0, 30, 110, 15}, {17, 1, 2, 150, 0}}),
+                   WatRecord({{1, 20}, {1, 21}, {0, 12}, {1, 27}, {0, 0}, {0, 3}, {0, 31}, {1, 18}},
+                             2, 1, 120)) +
+           ProgramLine(1, programOn ? 1 : 0, 2, 1, {1, 2, 3, 0, 2, 1});
+}
+
+// A screen rectangle as 24-bit rows, bottom row first (as a BMP stores them).
+struct Capture {
+    int w = 0, h = 0;
+    DWORD stride = 0;
+    std::vector<BYTE> bits;
+    bool NonBlack(int x, int y) const  // y from the top
+    {
+        const BYTE* p = &bits[(size_t)(h - 1 - y) * stride + (size_t)x * 3];
+        return p[0] || p[1] || p[2];
+    }
+};
+
+Capture Grab(const RECT& r)
+{
+    Capture c;
+    c.w = r.right - r.left;
+    c.h = r.bottom - r.top;
+    c.stride = ((DWORD)c.w * 3 + 3) & ~3u;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO bi;
+    ZeroMemory(&bi, sizeof bi);
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = c.w;
+    bi.bmiHeader.biHeight = c.h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, c.w, c.h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    c.bits.assign((BYTE*)bits, (BYTE*)bits + (size_t)c.stride * c.h);
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+bool SaveBmp(const Capture& c, const std::string& path)
+{
+    BITMAPFILEHEADER fh;
+    BITMAPINFOHEADER ih;
+    ZeroMemory(&fh, sizeof fh);
+    ZeroMemory(&ih, sizeof ih);
+    ih.biSize = sizeof ih;
+    ih.biWidth = c.w;
+    ih.biHeight = c.h;
+    ih.biPlanes = 1;
+    ih.biBitCount = 24;
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof ih;
+    fh.bfSize = fh.bfOffBits + (DWORD)c.bits.size();
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    fwrite(&fh, sizeof fh, 1, f);
+    fwrite(&ih, sizeof ih, 1, f);
+    fwrite(c.bits.data(), 1, c.bits.size(), f);
+    return fclose(f) == 0;
+}
+
+// The client area of a window (a window without a window manager has no
+// drawn frame).
+bool SaveClient(HWND w, const std::string& path)
+{
+    RECT r;
+    GetClientRect(w, &r);
+    MapWindowPoints(w, nullptr, (POINT*)&r, 2);
+    return SaveBmp(Grab(r), path);
+}
+
+// First row of the band: the water and its fish fill most of a row, the logo
+// and the caption beside it only a part.
+int BandTop(const Capture& c)
+{
+    for (int y = 0; y < c.h; y++) {
+        int lit = 0, seen = 0;
+        for (int x = 0; x < c.w; x += 4, seen++)
+            lit += c.NonBlack(x, y);
+        if (lit * 10 > seen * 6)
+            return y;
+    }
+    return -1;
+}
+
+// Runs the saver full screen at the given height and saves the screen; in
+// band mode once the band has drifted to where the title shows whole.
+bool ShootAquarium(int height, int set, const std::string& path)
+{
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)(set - 1));
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SetCursorPos(screen.right / 2, screen.bottom / 2);
+    PumpFor(100);
+    Proc p = StartProc("/s");
+    bool ok = p.started && WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000);
+    PumpFor(SwimInMs);
+    Capture shot;
+    ok = ok && WaitUntil(
+                   [&] {
+                       shot = Grab(screen);
+                       int top = BandTop(shot);
+                       return height == ShFull ? top == 0
+                                               : top >= BandTopLow && top <= BandTopHigh;
+                   },
+                   BandWaitMs);
+    ok = ok && SaveBmp(shot, path);
+    KeyPress(VK_SPACE);
+    WaitExit(p, 10000);
+    EndProc(p);
+    if (!ok)
+        fprintf(stderr, "no picture of the aquarium for %s\n", path.c_str());
+    return ok;
+}
+
+bool ShootDialog(const std::string& out)
+{
+    Dialog d;
+    if (!d.Open()) {
+        fprintf(stderr, "no dialog\n");
+        return false;
+    }
+    PumpFor(800);
+    bool ok = SaveClient(d.dlg, out + "\\section.bmp");
+    d.Tab(1);
+    PumpFor(800);
+    ok = SaveClient(d.dlg, out + "\\general.bmp") && ok;
+    for (auto& r : d.reports)
+        fprintf(stderr, "report: %s\n", r.c_str());
+    d.Cancel();
+    return ok && d.reports.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0)) {
+        fprintf(stderr, "usage: docshot OUTDIR [dialog]\n");
+        return 2;
+    }
+    std::string out = argv[1];
+    bool all = argc == 2;
+    Install in = MakeInstall("shot");
+    RegPutString(HKEY_CURRENT_USER, UserKey, "OKSKKIS", Owned);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", FastestScroll);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
+    bool ok = true;
+    if (all) {
+        // The program off, so that the saver shows the set named in the registry.
+        WriteFileBytes(SharedDataPath(in), Scenes(false));
+        ok = ShootAquarium(ShMidum, 1, out + "\\band.bmp");
+        ok = ShootAquarium(ShFull, 2, out + "\\full.bmp") && ok;
+        RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", ShMidum);
+    }
+    // The dialog on scene 3, whose water has several colours.
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", 2);
+    WriteFileBytes(SharedDataPath(in), Scenes(true));
+    ok = ShootDialog(out) && ok;
+    DropInstall(in);
+    return ok ? 0 : 1;
+}

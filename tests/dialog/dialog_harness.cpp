@@ -404,8 +404,7 @@ HANDLE Dialog::PictureImage(int id) const
     return (HANDLE)SendMessageA(Item(id), STM_GETIMAGE, IMAGE_BITMAP, 0);
 }
 
-// Pixels of a screen rectangle, or of a bitmap, as 32-bit BGRX rows.
-static std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
+std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
 {
     std::vector<DWORD> px((size_t)w * h);
     HDC dc = CreateCompatibleDC(src);

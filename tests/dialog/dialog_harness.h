@@ -109,3 +109,7 @@ private:
 
 // Closes every error report of process pid on the screen; appends their texts.
 int TakeReports(DWORD pid, std::vector<std::string>& into);
+
+// Pixels of a rectangle of a device context (GetDC(nullptr): the screen) as
+// 0x00RRGGBB, w per row, the top row first.
+std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h);

@@ -21,7 +21,8 @@ const int FastestScroll = 1;        // "KISJUAK"
 // above it and the caption below it.
 const int BandTopLow = 150, BandTopHigh = 220;
 const DWORD SwimInMs = 8000;  // for the fish to spread over the water
-const DWORD BandWaitMs = 40000;
+const DWORD BandWaitMs = 90000;
+const DWORD StillMs = 300;  // a fish moves on within this time
 
 // Scene 1: a mixed shoal in blue water; scene 2: a crowd in lighter blue, as
 // many fish as the full height asks for; scene 3: large fish in changing colours.
@@ -57,48 +58,31 @@ std::string Scenes(bool programOn)
            ProgramLine(1, programOn ? 1 : 0, 2, 1, {1, 2, 3, 0, 2, 1});
 }
 
-// A screen rectangle as 24-bit rows, bottom row first (as a BMP stores them).
+// A screen rectangle.
 struct Capture {
     int w = 0, h = 0;
-    DWORD stride = 0;
-    std::vector<BYTE> bits;
-    bool NonBlack(int x, int y) const  // y from the top
-    {
-        const BYTE* p = &bits[(size_t)(h - 1 - y) * stride + (size_t)x * 3];
-        return p[0] || p[1] || p[2];
-    }
+    std::vector<DWORD> px;  // 0x00RRGGBB, the top row first
 };
 
-Capture Grab(const RECT& r)
+Capture GrabScreen(const RECT& r)
 {
     Capture c;
     c.w = r.right - r.left;
     c.h = r.bottom - r.top;
-    c.stride = ((DWORD)c.w * 3 + 3) & ~3u;
     HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    BITMAPINFO bi;
-    ZeroMemory(&bi, sizeof bi);
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = c.w;
-    bi.bmiHeader.biHeight = c.h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, c.w, c.h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    c.bits.assign((BYTE*)bits, (BYTE*)bits + (size_t)c.stride * c.h);
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
+    c.px = Grab(screen, r.left, r.top, c.w, c.h);
     ReleaseDC(nullptr, screen);
     return c;
 }
 
+// As a 24-bit BMP.
 bool SaveBmp(const Capture& c, const std::string& path)
 {
+    DWORD stride = ((DWORD)c.w * 3 + 3) & ~3u;
+    std::vector<BYTE> rows((size_t)stride * c.h);
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++)
+            memcpy(&rows[(size_t)(c.h - 1 - y) * stride + (size_t)x * 3], &c.px[(size_t)y * c.w + x], 3);
     BITMAPFILEHEADER fh;
     BITMAPINFOHEADER ih;
     ZeroMemory(&fh, sizeof fh);
@@ -110,13 +94,13 @@ bool SaveBmp(const Capture& c, const std::string& path)
     ih.biBitCount = 24;
     fh.bfType = 0x4D42;
     fh.bfOffBits = sizeof fh + sizeof ih;
-    fh.bfSize = fh.bfOffBits + (DWORD)c.bits.size();
+    fh.bfSize = fh.bfOffBits + (DWORD)rows.size();
     FILE* f = fopen(path.c_str(), "wb");
     if (!f)
         return false;
     fwrite(&fh, sizeof fh, 1, f);
     fwrite(&ih, sizeof ih, 1, f);
-    fwrite(c.bits.data(), 1, c.bits.size(), f);
+    fwrite(rows.data(), 1, rows.size(), f);
     return fclose(f) == 0;
 }
 
@@ -127,7 +111,7 @@ bool SaveClient(HWND w, const std::string& path)
     RECT r;
     GetClientRect(w, &r);
     MapWindowPoints(w, nullptr, (POINT*)&r, 2);
-    return SaveBmp(Grab(r), path);
+    return SaveBmp(GrabScreen(r), path);
 }
 
 // First row of the band: the water and its fish fill most of a row, the logo
@@ -137,15 +121,29 @@ int BandTop(const Capture& c)
     for (int y = 0; y < c.h; y++) {
         int lit = 0, seen = 0;
         for (int x = 0; x < c.w; x += 4, seen++)
-            lit += c.NonBlack(x, y);
+            lit += c.px[(size_t)y * c.w + x] != 0;
         if (lit * 10 > seen * 6)
             return y;
     }
     return -1;
 }
 
-// Runs the saver full screen at the given height and saves the screen; in
-// band mode once the band has drifted to where the title shows whole.
+// True when the corner with the title is the same in both pictures: at full
+// height no fish swims over it. (Fish cover half the screen there; a free
+// title and caption at once are rare.)
+bool TitleStill(const Capture& a, const Capture& b)
+{
+    const int CornerW = 190, CornerH = 45;
+    for (int y = 0; y < CornerH; y++)
+        for (int x = 0; x < CornerW; x++)
+            if (a.px[(size_t)y * a.w + x] != b.px[(size_t)y * b.w + x])
+                return false;
+    return true;
+}
+
+// Runs the saver full screen at the given height and saves the screen: in
+// band mode once the band has drifted to where the title shows whole, at
+// full height once no fish covers the title.
 bool ShootAquarium(int height, int set, const std::string& path)
 {
     RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
@@ -159,9 +157,11 @@ bool ShootAquarium(int height, int set, const std::string& path)
     Capture shot;
     ok = ok && WaitUntil(
                    [&] {
-                       shot = Grab(screen);
+                       Capture before = GrabScreen(screen);
+                       PumpFor(StillMs);
+                       shot = GrabScreen(screen);
                        int top = BandTop(shot);
-                       return height == ShFull ? top == 0
+                       return height == ShFull ? top == 0 && TitleStill(before, shot)
                                                : top >= BandTopLow && top <= BandTopHigh;
                    },
                    BandWaitMs);

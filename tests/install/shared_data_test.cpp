@@ -52,7 +52,7 @@ void ExpectSetInRange(int i)
         EXPECT_TRUE(InRange("dispersion", m_nFdis[p], 0, 50));
     }
     int inUse = 0;
-    for (int e = 0; e < 10; e++) {
+    for (int e = 0; e < WatSlotMax; e++) {
         EXPECT_TRUE(InRange("slot in use", m_nBackCF[i][e], 0, 1));
         EXPECT_TRUE(InRange("colour", m_nBackCC[e], 0, BackMax - 1));
         inUse += m_nBackCF[i][e];
@@ -85,9 +85,11 @@ TEST(SharedData, EverySetIsValidPlaysForANewUserAndSavesBackUnchanged)
     EXPECT_GE(m_nPGType, 1);
     EXPECT_LE(m_nPGType, 3);
     std::set<int> listed;
-    for (int i = 0; i < PgMax; i++)
-        if (m_nPg[i])
-            EXPECT_TRUE(listed.insert(m_nPg[i]).second) << "set " << m_nPg[i] << " twice";
+    for (int i = 0; i < PgMax; i++) {
+        if (m_nPg[i] == 0)
+            continue;
+        EXPECT_TRUE(listed.insert(m_nPg[i]).second) << "set " << m_nPg[i] << " twice";
+    }
     EXPECT_EQ(listed.size(), (size_t)sets);
     EXPECT_EQ(*listed.rbegin(), sets);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The README's pictures: the aquarium in band and full-height mode and both
 # pages of the configuration dialog, taken under wine64 on a private Xvfb from
-# a sample installation (tests/dialog/docshot.cpp), as 8-bit PNGs in docs/.
+# a sample installation (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
 # With a DPI, only the dialog pages at that screen DPI, for looking at the
 # layout: build/dialog-section-DPI.png and build/dialog-general-DPI.png.
 #   docs-shots.sh [dpi]
@@ -21,7 +21,7 @@ status=0
 if [ -n "$dpi" ]; then
   "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   PH_SCR="$root/build/win64/PondelHarbor.scr" \
-    "$WINE" "$root/build/win64/tests/dialog/docshot.exe" "Z:${shots//\//\\}" dialog || status=$?
+    "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" dialog || status=$?
   for page in section general; do
     if [ -f "$shots/$page.bmp" ]; then
       convert "$shots/$page.bmp" "$root/build/dialog-$page-$dpi.png"
@@ -30,7 +30,7 @@ if [ -n "$dpi" ]; then
   done
 else
   PH_SCR="$root/build/win64/PondelHarbor.scr" \
-    "$WINE" "$root/build/win64/tests/dialog/docshot.exe" "Z:${shots//\//\\}" || status=$?
+    "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" || status=$?
   mkdir -p "$root/docs"
   for shot in band:aquarium-band full:aquarium-full section:dialog-section general:dialog-general; do
     bmp="$shots/${shot%%:*}.bmp" png="$root/docs/${shot#*:}.png"

@@ -1,7 +1,5 @@
 #include "dialog_harness.h"
 
-#include "scrn01/settings/records.h"
-
 #include <commctrl.h>
 
 #include <cstdio>
@@ -115,53 +113,6 @@ std::string RegDump(HKEY root, const char* path)
     }
     RegCloseKey(k);
     return out;
-}
-
-// ---- Records ----
-
-static std::string Field(int v, int width)
-{
-    char b[16];
-    snprintf(b, sizeof b, "%0*d", width, v);
-    return b;
-}
-
-std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
-                      const std::vector<Pattern>& rows)
-{
-    std::string g = Field(pgc, GenPGC.width) + Field(rnd, GenPGRnd.width) +
-                    Field(pgl, GenPGL.width) + Field(fish, GenFish.width) +
-                    Field(fgsiz, GenFGSiz.width) + Field(fidx, GenFidx.width);
-    for (int p = 0; p < FTblMax; p++) {
-        Pattern r = p < (int)rows.size() ? rows[p] : Pattern{0, 0, 0, 100, 0};
-        g += Field(r.kind, PatFno.width) + Field(r.real, PatFrea.width) +
-             Field(r.quantity, PatFqua.width) + Field(r.size, PatFsiz.width) +
-             Field(r.dispersion, PatFdis.width);
-    }
-    return g;
-}
-
-std::string WatRecord(const std::vector<WaterSlot>& slots, int cx, int cz, int cs)
-{
-    std::string w;
-    for (int k = 0; k < WatSlotMax; k++) {
-        WaterSlot s = k < (int)slots.size() ? slots[k] : WaterSlot{0, 0};
-        w += Field(s.on, WatCF(k).width) + Field(s.colour, WatCC(k).width);
-    }
-    return w + Field(cx, WatCX.width) + Field(cz, WatCZ.width) + Field(cs, WatCS.width);
-}
-
-std::string SetLine(int n, const std::string& gen, const std::string& wat)
-{
-    return Field(n, 3) + gen + wat + "\n";
-}
-
-std::string ProgramLine(int page, int on, int type, int ff, const std::vector<int>& slots)
-{
-    std::string l = "100" + Field(page, 1) + Field(on, 1) + Field(type, 1) + Field(ff, 1);
-    for (int i = 0; i < 50; i++)
-        l += Field(i < (int)slots.size() ? slots[i] : 0, 2);
-    return l + "\n";
 }
 
 // ---- Reports ----
@@ -402,30 +353,6 @@ HANDLE Dialog::ButtonImage(int id) const
 HANDLE Dialog::PictureImage(int id) const
 {
     return (HANDLE)SendMessageA(Item(id), STM_GETIMAGE, IMAGE_BITMAP, 0);
-}
-
-std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
-{
-    std::vector<DWORD> px((size_t)w * h);
-    HDC dc = CreateCompatibleDC(src);
-    BITMAPINFO bi;
-    ZeroMemory(&bi, sizeof bi);
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, dib);
-    BitBlt(dc, 0, 0, w, h, src, x, y, SRCCOPY);
-    GdiFlush();
-    for (size_t i = 0; i < px.size(); i++)
-        px[i] = ((DWORD*)bits)[i] & 0xFFFFFF;
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
-    return px;
 }
 
 bool Dialog::Shows(int id, const char* name) const

@@ -3,6 +3,7 @@
 // and reading back texts, states and the pictures on the screen.
 #pragma once
 #include "../host/saver_harness.h"
+#include "../store/record_lines.h"
 #include "resources/resource.h"
 
 #include <string>
@@ -29,24 +30,6 @@ std::vector<std::string> FileLines(const std::string& text);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // Every value of a registry key, as "name=type:data" lines ("" when the key is missing).
 std::string RegDump(HKEY root, const char* path);
-
-// ---- Records of the data file ----
-
-struct Pattern {
-    int kind, real, quantity, size, dispersion;
-};
-struct WaterSlot {
-    int on, colour;
-};
-// General record: header values, then the patterns given (the rest empty).
-std::string GenRecord(int pgc, int rnd, int pgl, int fish, int fgsiz, int fidx,
-                      const std::vector<Pattern>& rows);
-// Water record: ten slots (missing ones off with colour 0), change type, From First, speed.
-std::string WatRecord(const std::vector<WaterSlot>& slots, int cx, int cz, int cs);
-// One set line of the data file (n is 1-based).
-std::string SetLine(int n, const std::string& gen, const std::string& wat);
-// The program line: page, on, type, From First, then the 50 slots.
-std::string ProgramLine(int page, int on, int type, int ff, const std::vector<int>& slots);
 
 // ---- The dialog ----
 
@@ -109,7 +92,3 @@ private:
 
 // Closes every error report of process pid on the screen; appends their texts.
 int TakeReports(DWORD pid, std::vector<std::string>& into);
-
-// Pixels of a rectangle of a device context (GetDC(nullptr): the screen) as
-// 0x00RRGGBB, w per row, the top row first.
-std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h);

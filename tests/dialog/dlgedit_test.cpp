@@ -59,40 +59,35 @@ std::string DefaultGen()
 
 TEST(SetEdits, DeleteMovesLaterSetsUpAndKeepsTheProgramOnTheirScenes)
 {
-    // Delete set 3 of 5.
-    LoadSets(5, 2);
-    LoadProgram({3, 4, 5, 1, 3, 0, 2});
-    SetDelete();
-    EXPECT_EQ(m_nPGMax, 3);
-    EXPECT_EQ(m_nIdx, 2);
-    EXPECT_EQ(LengthOf(0), 1);
-    EXPECT_EQ(LengthOf(1), 2);
-    EXPECT_EQ(LengthOf(2), 4);
-    EXPECT_EQ(SpeedOf(2), 4);
-    EXPECT_EQ(LengthOf(3), 5);
-    EXPECT_EQ(m_nGen[4], DefaultGen());
-    EXPECT_STREQ(m_nWat[4], m_nWatini);
-    EXPECT_EQ(Program(8), (std::vector<int>{0, 3, 4, 1, 0, 0, 2, 0}));
-
-    // Deleting the last set makes the one before it current.
-    LoadSets(3, 2);
-    LoadProgram({3, 1, 2, 3});
-    SetDelete();
-    EXPECT_EQ(m_nPGMax, 1);
-    EXPECT_EQ(m_nIdx, 1);
-    EXPECT_EQ(LengthOf(1), 2);
-    EXPECT_EQ(m_nGen[2], DefaultGen());
-    EXPECT_EQ(Program(4), (std::vector<int>{0, 1, 2, 0}));
-
-    // A single set is reset to the defaults and stays set 1.
-    LoadSets(1, 0);
-    LoadProgram({1, 1});
-    SetDelete();
-    EXPECT_EQ(m_nPGMax, 0);
-    EXPECT_EQ(m_nIdx, 0);
-    EXPECT_EQ(m_nGen[0], DefaultGen());
-    EXPECT_STREQ(m_nWat[0], m_nWatini);
-    EXPECT_EQ(Program(2), (std::vector<int>{0, 0}));
+    struct {
+        const char* what;
+        int count, current;
+        std::vector<int> program;
+        int max, idx;
+        std::vector<int> left;  // scene lengths of the sets left, in order
+        std::vector<int> after;
+    } cases[] = {
+        {"set 3 of 5", 5, 2, {3, 4, 5, 1, 3, 0, 2}, 3, 2, {1, 2, 4, 5}, {0, 3, 4, 1, 0, 0, 2, 0}},
+        {"the last: the one before it is current", 3, 2, {3, 1, 2, 3}, 1, 1, {1, 2}, {0, 1, 2, 0}},
+        {"the only set: reset to the defaults", 1, 0, {1, 1}, 0, 0, {}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoadSets(c.count, c.current);
+        LoadProgram(c.program);
+        SetDelete();
+        EXPECT_EQ(m_nPGMax, c.max);
+        EXPECT_EQ(m_nIdx, c.idx);
+        for (int i = 0; i < (int)c.left.size(); i++) {
+            EXPECT_EQ(LengthOf(i), c.left[i]) << i;
+            EXPECT_EQ(SpeedOf(i), c.left[i]) << i;
+        }
+        for (int i = (int)c.left.size(); i < c.count; i++) {
+            EXPECT_EQ(m_nGen[i], DefaultGen()) << i;
+            EXPECT_STREQ(m_nWat[i], m_nWatini) << i;
+        }
+        EXPECT_EQ(Program((int)c.after.size()), c.after);
+    }
 }
 
 TEST(SetEdits, AddOnlyFromTheLastSetAndNeverPastFifty)

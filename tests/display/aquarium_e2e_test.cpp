@@ -2,56 +2,15 @@
 // data and settings files written here): what the aquarium shows, its life
 // cycle around the password check and monitor power-down, and the
 // collection game.
-#include "../host/saver_harness.h"
+#include "../dialog/dialog_harness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-const char InstallKey[] = "Software\\PondelHarbor";
-const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
-
-// The whole screen, read once, as 0x00RRGGBB.
-struct Shot {
-    int w = 0, h = 0;
-    std::vector<DWORD> px;
-    COLORREF at(int x, int y) const
-    {
-        DWORD v = px[(size_t)y * w + x];
-        return RGB((v >> 16) & 255, (v >> 8) & 255, v & 255);
-    }
-};
-
-Shot TakeShot()
-{
-    Shot s;
-    s.w = GetSystemMetrics(SM_CXSCREEN);
-    s.h = GetSystemMetrics(SM_CYSCREEN);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = s.w;
-    bi.bmiHeader.biHeight = -s.h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, s.w, s.h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    s.px.assign((DWORD*)bits, (DWORD*)bits + (size_t)s.w * s.h);
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return s;
-}
 
 // A colour as a 16-bit (5-6-5) display mode shows it.
 COLORREF Shown16(COLORREF c)
@@ -107,55 +66,17 @@ std::vector<bool> FishMask(const Shot& s, const Band& b, COLORREF water)
     return m;
 }
 
-// A general record of 562 digits: header, then patterns {kind, real, quantity, size}.
-struct Pat {
-    int kind, real, qty, size;
-};
-std::string GenRecord(int lump, int length, int fish, int basic, std::vector<Pat> pats)
-{
-    char b[600];
-    snprintf(b, sizeof b, "%d0%02d%03d%03d00", lump, length, fish, basic);
-    std::string g = b;
-    for (int p = 0; p < 50; p++) {
-        Pat q = p < (int)pats.size() ? pats[p] : Pat{0, 0, 0, 100};
-        snprintf(b, sizeof b, "%02d%d%03d%03d00", q.kind, q.real, q.qty, q.size);
-        g += b;
-    }
-    return g;
-}
-
-// A water record: slots {colour} enabled in order, change type, speed.
-std::string WatRecord(std::vector<int> colours, int type, int speed)
-{
-    std::string w;
-    char b[16];
-    for (int k = 0; k < 10; k++) {
-        snprintf(b, sizeof b, "%d%02d", k < (int)colours.size() ? 1 : 0,
-                 k < (int)colours.size() ? colours[k] : 0);
-        w += b;
-    }
-    snprintf(b, sizeof b, "%d1%03d", type, speed);
-    return w + b;
-}
-
 // Lower-row water colours of the background sheet used below.
 const COLORREF Colour20 = RGB(0x19, 0x8D, 0xD7), Colour11 = RGB(0xD7, 0x00, 0x00);
 const COLORREF Upper20 = RGB(0x41, 0xB5, 0xFF), Upper11 = RGB(0xFF, 0x00, 0x00);
 
 class Aquarium : public ::testing::Test {
 protected:
-    std::string dir;   // installation directory, with its separator
+    Install in;
 
     void SetUp() override
     {
-        char tmp[MAX_PATH];
-        GetTempPathA(MAX_PATH, tmp);
-        dir = std::string(tmp) + "ph-aquarium\\";
-        CreateDirectoryA(dir.c_str(), nullptr);
-        RegDropKey(HKEY_CURRENT_USER, UserKey);
-        ASSERT_TRUE(RegPutString(HKEY_CLASSES_ROOT, InstallKey, "Directory", dir.c_str()));
-        RegPutDword(HKEY_CLASSES_ROOT, InstallKey, "FullScreenFlg", 1);
-        RegPutDword(HKEY_CLASSES_ROOT, InstallKey, "BackColorsFlg", 0);
+        in = MakeInstall("aquarium", 1, 0);
         User("ISKJEUH", 1);      // "Midum"
         User("KISJUAK", 1);      // fastest scroll
         User("RSGDBAM", 0);
@@ -165,61 +86,27 @@ protected:
         User("NAUSJEN", 12000);
         RegPutString(HKEY_CURRENT_USER, UserKey, "OKSKKIS", "10000000000000000000000000000000000");
         Settings("");
-        Data({GenRecord(0, 1, 8, 100, {{1, 0, 10, 100}})}, {WatRecord({20}, 1, 500)});
-        DeleteFileA((dir + "PondelErr.log").c_str());
+        Data(0, 8, {1, 0, 10, 100, 0}, {{1, 20}}, 1, 500);
     }
-    void TearDown() override
-    {
-        RegDropKey(HKEY_CURRENT_USER, UserKey);
-        RegDropKey(HKEY_CLASSES_ROOT, InstallKey);
-        for (const char* f : {"PondelData.ini", "PondelSet.ini", "PondelErr.log"})
-            DeleteFileA((dir + f).c_str());
-        RemoveDirectoryA(dir.c_str());
-    }
+    void TearDown() override { DropInstall(in); }
     void User(const char* name, DWORD v) { RegPutDword(HKEY_CURRENT_USER, UserKey, name, v); }
-    std::string Owned() { return RegString(UserKey, "OKSKKIS"); }
-    static std::string RegString(const char* path, const char* name)
-    {
-        HKEY k;
-        char b[128] = {0};
-        DWORD size = sizeof b - 1;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &k) == 0) {
-            RegQueryValueExA(k, name, nullptr, nullptr, (LPBYTE)b, &size);
-            RegCloseKey(k);
-        }
-        return b;
-    }
-    void WriteFile(const char* name, const std::string& text)
-    {
-        FILE* f = fopen((dir + name).c_str(), "w");
-        ASSERT_NE(f, nullptr);
-        fputs(text.c_str(), f);
-        fclose(f);
-    }
+    std::string Owned() { return RegGetString(HKEY_CURRENT_USER, UserKey, "OKSKKIS"); }
     // Settings-file lines "KKKKKVVVV", e.g. "020040001".
-    void Settings(const std::string& lines) { WriteFile("PondelSet.ini", lines); }
-    void Data(const std::vector<std::string>& gens, const std::vector<std::string>& wats)
+    void Settings(const std::string& lines) { WriteFileBytes(in.dir + "PondelSet.ini", lines); }
+    // One set of scene length 1 with one pattern; its water slots, change type and speed.
+    void Data(int lump, int fish, Pattern pat, const std::vector<WaterSlot>& water, int type,
+              int speed)
     {
-        std::string text;
-        char key[8];
-        for (size_t i = 0; i < gens.size(); i++) {
-            snprintf(key, sizeof key, "%03d", (int)i + 1);
-            text += key + gens[i] + wats[i] + "\n";
-        }
-        WriteFile("PondelData.ini", text);
+        WriteFileBytes(SharedDataPath(in), SetLine(1, GenRecord(lump, 0, 1, fish, 100, 0, {pat}),
+                                                   WatRecord(water, type, 1, speed)));
     }
-    bool ErrorLogged()
-    {
-        return GetFileAttributesA((dir + "PondelErr.log").c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
+    bool ErrorLogged() { return FileExists(in.dir + "PondelErr.log"); }
 
     Proc Start(const std::string& exe = "")
     {
-        MouseTo(500, 400);
-        PumpFor(100);
-        Proc p = StartProc("/s", exe);
+        Proc p = StartSaver("/s", exe);
         EXPECT_TRUE(p.started);
-        EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
+        EXPECT_NE(FindSaverWindow(), nullptr);
         return p;
     }
     // Waits until the water shows; its band.
@@ -228,18 +115,11 @@ protected:
         Band b;
         WaitUntil(
             [&] {
-                b = FindBand(TakeShot(), water);
+                b = FindBand(GrabScreen(), water);
                 return b.rows > 0;
             },
             ms);
         return b;
-    }
-    // Ends the saver with a key.
-    void End(Proc& p)
-    {
-        KeyPress(VK_SPACE);
-        EXPECT_EQ(WaitExit(p, 10000), 0u);
-        EndProc(p);
     }
 };
 
@@ -253,7 +133,7 @@ TEST_F(Aquarium, BandModePowerDownAndModeChange)
     Proc p = Start();
     Band b1 = WaitWater(water);
     ASSERT_GT(b1.rows, 0) << "no water of colour 20 as 16 bits show it";
-    Shot s1 = TakeShot();
+    Shot s1 = GrabScreen();
     b1 = FindBand(s1, water);
     EXPECT_EQ(b1.rows, 384);
     // Black above the band (right of the title) and below it (left of the caption).
@@ -272,7 +152,7 @@ TEST_F(Aquarium, BandModePowerDownAndModeChange)
     EXPECT_GT(std::count(fish1.begin(), fish1.end(), true), 2000);   // eight fish of natural size
 
     PumpFor(1000);
-    Shot s2 = TakeShot();
+    Shot s2 = GrabScreen();
     Band b2 = FindBand(s2, water);
     EXPECT_EQ(b2.rows, 384);
     EXPECT_GT(b2.top, b1.top);               // drifting down, 4 px every 2 ticks
@@ -304,7 +184,7 @@ TEST_F(Aquarium, BandModePowerDownAndModeChange)
     PumpFor(1500);
     EXPECT_EQ(WaitExit(p, 0), (DWORD)STILL_ACTIVE) << changed;
     EXPECT_NE(FindSaverWindow(), nullptr);
-    End(p);
+    EXPECT_EQ(CloseByKey(p), 0u);
     ChangeDisplaySettingsA(nullptr, 0);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
 }
@@ -314,13 +194,13 @@ TEST_F(Aquarium, FullHeightUpperRowAndFastColourChange)
     User("ISKJEUH", 3);
     RegPutDword(HKEY_CLASSES_ROOT, InstallKey, "BackColorsFlg", 1);
     // 50 fish of natural size cover enough to earn the full height.
-    Data({GenRecord(0, 1, 50, 100, {{1, 1, 50, 100}})}, {WatRecord({20, 11}, 2, 1)});
+    Data(0, 50, {1, 1, 50, 100, 0}, {{1, 20}, {1, 11}}, 2, 1);
     Proc p = Start();
     COLORREF c20 = Shown16(Upper20), c11 = Shown16(Upper11);
     bool saw20 = false, saw11 = false;
     WaitUntil(
         [&] {
-            Shot s = TakeShot();
+            Shot s = GrabScreen();
             Band a = FindBand(s, c20), b = FindBand(s, c11);
             // Most rows are water from the top to the bottom of the screen.
             if (a.rows > 600 && a.top < 40)
@@ -332,7 +212,7 @@ TEST_F(Aquarium, FullHeightUpperRowAndFastColourChange)
         20000);
     EXPECT_TRUE(saw20);
     EXPECT_TRUE(saw11);
-    End(p);
+    EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_FALSE(ErrorLogged());
 }
 
@@ -352,11 +232,8 @@ TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
         HWND parent = MakeTestWindow(200, 200);
         SetClientSize(parent, 152, 112);
         Proc p = StartProc("/p " + std::to_string((unsigned)(UINT_PTR)parent));
-        HWND child = nullptr;
-        ASSERT_TRUE(WaitUntil(
-            [&] { return (child = FindWindowExA(parent, nullptr, "WindowsScreenSaverClass",
-                                                "Preview")) != nullptr; },
-            10000));
+        HWND child = WaitPreviewChild(parent);
+        ASSERT_NE(child, nullptr);
         // Wine shows another process's drawing in a child only at the top level.
         PumpFor(500);
         SetParent(child, nullptr);
@@ -367,7 +244,7 @@ TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
             [&] {
                 POINT o = {0, 0};
                 ClientToScreen(child, &o);
-                Shot s = TakeShot();
+                Shot s = GrabScreen();
                 same = other = total = 0;
                 for (int y = 0; y < 110; y += 5)
                     for (int x = 0; x < 150; x += 5, total++) {
@@ -381,8 +258,7 @@ TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
         EXPECT_EQ(same, total);
         EXPECT_LT(other, total / 2);
         PostMessageA(child, WM_CLOSE, 0, 0);
-        EXPECT_EQ(WaitExit(p, 10000), 0u);
-        EndProc(p);
+        EXPECT_EQ(Ended(p), 0u);
         DestroyWindow(parent);
     }
     SelectObject(mem, old);
@@ -395,19 +271,16 @@ TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
 // saver lives through close requests.
 class AquariumWin95 : public Aquarium {
 protected:
-    std::string exeDir, scr;
+    std::string scr;
     void SetUp() override
     {
         Aquarium::SetUp();
-        exeDir = dir + "bin";
-        CreateDirectoryA(exeDir.c_str(), nullptr);
-        scr = InstallWin98Saver(exeDir);
+        scr = InstallWin98Saver(in.dir + "bin");
         ASSERT_FALSE(scr.empty());
     }
     void TearDown() override
     {
-        RemoveWin98Saver(exeDir);
-        RemoveDirectoryA(exeDir.c_str());
+        RemoveWin98Saver(in.dir + "bin");
         Aquarium::TearDown();
     }
     static int Ones(const std::string& s)
@@ -425,7 +298,7 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
     Settings("030010001\n030070001\n");
     User("OSIJDUA", 0);
     User("SOIEKMA", 1);
-    Data({GenRecord(0, 1, 20, 100, {{1, 0, 10, 100}})}, {WatRecord({20}, 1, 500)});
+    Data(0, 20, {1, 0, 10, 100, 0}, {{1, 20}}, 1, 500);
     COLORREF water = Shown16(Colour20);
     Proc p = Start(scr);
     ASSERT_GT(WaitWater(water).rows, 0);
@@ -442,7 +315,7 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
     PumpFor(500);
     Band b1 = WaitWater(water, 5000);
     PumpFor(1000);
-    Band b2 = FindBand(TakeShot(), water);
+    Band b2 = FindBand(GrabScreen(), water);
     EXPECT_EQ(b2.rows, 384);
     EXPECT_NE(b1.top, b2.top);
 
@@ -457,7 +330,7 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
 
     SetPasswordAnswer(1, 0);
     PumpFor(300);
-    End(p);
+    EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_FALSE(ErrorLogged());
 }
 
@@ -466,8 +339,6 @@ TEST_F(AquariumWin95, PowerPolicyEndsOnCloseWhateverThePassword)
     Settings("020090001\n");                 // end at once on a close request
     Proc p = Start(scr);
     ASSERT_GT(WaitWater(Shown16(Colour20)).rows, 0);
-    KeyPress('A');
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_EQ(PasswordCalls(), 1u);                  // asked, refused, and ended all the same
 }

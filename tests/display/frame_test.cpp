@@ -86,14 +86,12 @@ TEST(Motion, TurnsStepThroughHeadingsAndHalves)
     ftrns[0] = 2;
     ftrnb[0] = 4;
     ftrnc[0] = 0;
-    int seen[12];
+    std::vector<int> seen;
     for (int t = 0; t < 12; t++) {
         MoveFish();
-        seen[t] = ffdno[0];
+        seen.push_back(ffdno[0]);
     }
-    const int expect[12] = {24, 24, 24, 24, 24, 23, 23, 23, 23, 23, 23, 23};
-    for (int t = 0; t < 12; t++)
-        EXPECT_EQ(seen[t], expect[t]) << t;
+    EXPECT_EQ(seen, (std::vector<int>{24, 24, 24, 24, 24, 23, 23, 23, 23, 23, 23, 23}));
 }
 
 TEST(Motion, TailBeatSequences)
@@ -176,12 +174,43 @@ TEST(Frame, FullHeightAndDirectSize)
 
 TEST(Frame, FailedDrawsEndTheFrame)
 {
-    // A failed fish draw: no flip, no scroll, reported once with the dump.
+    // Calls of a whole frame: black, water, caption, title, fish 0, fish 1, flip.
+    struct Case {
+        const char* what;
+        std::vector<std::pair<long, DdResult>> script;
+        size_t calls;
+        const char* last;
+        int reports, inf01;
+    } cases[] = {
+        {"a failed fish draw: no flip, no scroll", {{4, DdFailed}}, 5,
+         "Blt 1 (348,516,424,602) -> (0,120,76,206) key", 1, 0},
+        {"busy: the same draw again, then on", {{4, DdStillDrawing}}, 8, "Flip", 0, 1},
+        {"a lost sheet: restored, then reported", {{5, DdSurfaceLost}}, 7, "Restore", 1, 0},
+        {"a failed restore ends the frame quietly", {{5, DdSurfaceLost}, {6, DdFailed}}, 7,
+         "Restore", 0, 0},
+        {"a lost background: restored, the frame ends", {{1, DdSurfaceLost}}, 3, "Restore", 0, 0},
+        {"a lost flip: restored, and the frame completes", {{6, DdSurfaceLost}}, 8, "Restore", 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoFish();
+        for (auto& r : c.script)
+            DdScript[r.first] = r.second;
+        updateFrame();
+        ASSERT_EQ(DdLog.size(), c.calls);
+        EXPECT_EQ(DdCallText(DdLog.back()), c.last);
+        EXPECT_EQ(Reports().size(), (size_t)c.reports);
+        EXPECT_EQ(INF01, c.inf01);
+    }
+    TwoFish();
+    DdScript[4] = DdStillDrawing;
+    updateFrame();
+    EXPECT_EQ(DdCallText(DdLog[4]), DdCallText(DdLog[5]));
+
+    // A failed fish draw is reported once, with the dump.
     TwoFish();
     DdScript[4] = DdFailed;
     updateFrame();
-    EXPECT_EQ(DdLog.size(), 5u);
-    EXPECT_EQ(INF01, 0);
     ASSERT_EQ(Reports().size(), 1u);
     EXPECT_EQ(Reports()[0].rfind("Error Point010 Serface Write Error !( iz:0,iz2:516,addx:0,", 0), 0u)
         << Reports()[0];
@@ -192,44 +221,6 @@ TEST(Frame, FailedDrawsEndTheFrame)
     DdScript[4] = DdFailed;
     updateFrame();
     EXPECT_EQ(Reports().size(), 1u);
-
-    // Busy: the same draw again, then on.
-    TwoFish();
-    DdScript[4] = DdStillDrawing;
-    updateFrame();
-    ASSERT_EQ(DdLog.size(), 8u);
-    EXPECT_EQ(DdCallText(DdLog[4]), DdCallText(DdLog[5]));
-    EXPECT_EQ(DdCallText(DdLog[7]), "Flip");
-
-    // Lost: restored, then reported; a failed restore ends the frame quietly.
-    TwoFish();
-    DdScript[5] = DdSurfaceLost;
-    updateFrame();
-    ASSERT_EQ(DdLog.size(), 7u);
-    EXPECT_EQ(DdCallText(DdLog[6]), "Restore");
-    EXPECT_EQ(Reports().size(), 1u);
-    TwoFish();
-    DdScript[5] = DdSurfaceLost;
-    DdScript[6] = DdFailed;
-    updateFrame();
-    EXPECT_EQ(DdLog.size(), 7u);
-    EXPECT_TRUE(Reports().empty());
-
-    // A lost background: restored and the frame ends, nothing reported.
-    TwoFish();
-    DdScript[1] = DdSurfaceLost;
-    updateFrame();
-    ASSERT_EQ(DdLog.size(), 3u);
-    EXPECT_EQ(DdCallText(DdLog[2]), "Restore");
-    EXPECT_TRUE(Reports().empty());
-
-    // A lost flip: restored, and the frame completes.
-    TwoFish();
-    DdScript[6] = DdSurfaceLost;
-    updateFrame();
-    ASSERT_EQ(DdLog.size(), 8u);
-    EXPECT_EQ(DdCallText(DdLog[7]), "Restore");
-    EXPECT_EQ(INF01, 1);
 }
 
 TEST(Frame, HandEditedSwatchNumberShowsBlack)

@@ -11,36 +11,30 @@ TEST(Population, SpeedAndFrameIntervalRules)
 {
     ResetDisplay();
     PlaceFish(0, 1, 0, 0, 19);
-    ffsiz[0] = 100;
-    faddb[0] = 10;
     fidks[0] = 1;
-    FishSpeed(0);
-    EXPECT_EQ(faddx[0], 237);            // 16 x 10 x 100 x 11 / 742
-    EXPECT_EQ(faddy[0], 0);
-    ffdno[0] = 7;                        // left: truncated toward zero
-    FishSpeed(0);
-    EXPECT_EQ(faddx[0], -237);
-    ffdno[0] = 4;
-    FishSpeed(0);
-    EXPECT_EQ(faddx[0], -163);
-    EXPECT_EQ(faddy[0], 133);
-    faddb[0] = DashSpeed;                // a dash ignores the burst level and the period
-    ffdno[0] = 19;
-    FishSpeed(0);
-    EXPECT_EQ(faddx[0], 480);
-    faddb[0] = 10;
-    nSpeed2 = 20;                        // 38000 / 20 + 200 = 2100
-    FishSpeed(0);
-    EXPECT_EQ(faddx[0], 83);
-
-    nSpeed2 = 70;
-    EXPECT_EQ(FrameTicks(1), 5);
-    EXPECT_EQ(FrameTicks(2), 4);
-    EXPECT_EQ(FrameTicks(3), 2);
-    EXPECT_EQ(FrameTicks(4), 1);
-    nSpeed2 = 20;
-    EXPECT_EQ(FrameTicks(1), 9);
-    EXPECT_EQ(FrameTicks(4), 1);
+    struct {
+        int heading, speed, period, x, y;
+    } steps[] = {
+        {19, 10, 70, 237, 0},            // 16 x 10 x 100 x 11 / 742
+        {7, 10, 70, -237, 0},            // left: truncated toward zero
+        {4, 10, 70, -163, 133},
+        {19, DashSpeed, 70, 480, 0},     // a dash ignores the burst level and the period
+        {19, 10, 20, 83, 0},             // 38000 / 20 + 200 = 2100
+    };
+    for (auto& t : steps) {
+        ffdno[0] = t.heading;
+        faddb[0] = t.speed;
+        nSpeed2 = t.period;
+        FishSpeed(0);
+        EXPECT_EQ(faddx[0], t.x) << t.heading << " " << t.speed << " " << t.period;
+        EXPECT_EQ(faddy[0], t.y) << t.heading << " " << t.speed << " " << t.period;
+    }
+    // Ticks per animation frame at burst levels 1..4.
+    for (auto& f : {std::vector<int>{70, 5, 4, 2, 1}, std::vector<int>{20, 9, 8, 2, 1}}) {
+        nSpeed2 = f[0];
+        for (int burst = 1; burst <= 4; burst++)
+            EXPECT_EQ(FrameTicks(burst), f[burst]) << nSpeed2 << " " << burst;
+    }
 }
 
 // Fish of one weight pattern of kind 1 at basic size `size`.

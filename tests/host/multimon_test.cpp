@@ -61,19 +61,12 @@ HWND WindowCovering(DWORD pid, const RECT& r)
 // over the other monitor.
 Proc StartOnTwoMonitors(int x, int y, HWND* blank)
 {
-    MouseTo(x, y);
-    PumpFor(100);
-    Proc p = StartProc("/s");
+    Proc p = StartSaver("/s", "", x, y);
     EXPECT_TRUE(p.started);
+    EXPECT_NE(FindSaverWindow(), nullptr);
     RECT other = OtherMonitor();
-    *blank = nullptr;
     EXPECT_TRUE(WaitUntil(
-        [&] {
-            *blank = WindowCovering(p.pi.dwProcessId, other);
-            return FindSaverWindow() && *blank;
-        },
-        10000));
-    PumpFor(400);
+        [&] { return (*blank = WindowCovering(p.pi.dwProcessId, other)) != nullptr; }, 10000));
     return p;
 }
 
@@ -109,10 +102,8 @@ TEST(TwoMonitors, OtherMonitorIsBlackAndAKeyCloses)
     // No flash back to the desktop: the saver keeps running, active and focused.
     EXPECT_EQ(WaitExit(p, 800), (DWORD)STILL_ACTIVE);
     EXPECT_TRUE(SaverHasActivationAndFocus(p));
-    KeyPress(VK_SPACE);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
+    EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_EQ(CountSaverWindows(), 0);
-    EndProc(p);
     DestroyWindow(under);
 }
 
@@ -129,12 +120,10 @@ TEST(TwoMonitors, MouseOverTheOtherMonitorClosesAsOnTheMainOne)
     EXPECT_EQ(WaitExit(p, 600), (DWORD)STILL_ACTIVE);
     EXPECT_TRUE(SaverHasActivationAndFocus(p));
     MouseMoveBy(0, 1);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);
 
     // A click over it closes (any button takes the same way).
     p = StartOnTwoMonitors(x, y, &blank);
     MouseClick(1);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);
 }

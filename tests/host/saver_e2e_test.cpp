@@ -39,27 +39,32 @@ HWND ConfigOwner(const std::string& cmd, bool raw = false)
     HWND owner = dlg ? GetWindow(dlg, GW_OWNER) : nullptr;
     if (dlg)
         PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);   // the dialog ends with 0 whatever the button
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);   // the dialog ends with 0 whatever the button
     return owner;
 }
 
-// Starts full-screen saving with the mouse at a known place and waits until
-// the saver window is up and has taken its reference point.
-Proc StartSaver(const std::string& args = "/s")
+// Full-screen saving with the mouse at a known place, up and ready.
+Proc Saver(const std::string& args = "/s", const std::string& exe = "")
 {
-    MouseTo(500, 400);
-    PumpFor(100);
-    Proc p = StartProc(args);
+    Proc p = StartSaver(args, exe);
     EXPECT_TRUE(p.started);
-    EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000)) << args;
-    PumpFor(400);
+    EXPECT_NE(FindSaverWindow(), nullptr) << args;
     return p;
 }
 
 bool StillRunning(Proc& p, DWORD settleMs = 600)
 {
     return WaitExit(p, settleMs) == STILL_ACTIVE && FindSaverWindow() != nullptr;
+}
+
+// The saver window's answer to the AutoPlay query; 99 when none came back.
+DWORD_PTR AskAutoPlay()
+{
+    DWORD_PTR answer = 99;
+    UINT query = RegisterWindowMessageA("QueryCancelAutoPlay");
+    if (!SendMessageTimeoutA(FindSaverWindow(), query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer))
+        return 99;
+    return answer;
 }
 
 HWND MakeForegroundTestWindow()
@@ -136,25 +141,12 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
     ASSERT_TRUE(WaitUntil([] { return ScreenPixel(150, 120) == RGB(255, 255, 255); }, 5000));
     for (const char* sw : {"/s", "-S", "/screensaver", " s"}) {
         SCOPED_TRACE(sw);
-        Proc p = StartSaver(sw);
+        Proc p = Saver(sw);
         HWND w = FindSaverWindow();
         ASSERT_NE(w, nullptr);
-        // The aquarium: water (or a fish) over the white window at the top,
-        // black below the band. Painting may lag behind on a busy machine.
-        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                COLORREF top = ScreenPixel(150, 120);
-                return top != RGB(255, 255, 255) && top != RGB(0, 0, 0) &&
-                       ScreenPixel(cx - 1, cy - 1) == RGB(0, 0, 0);
-            },
-            5000));
-        RECT rc;
-        GetWindowRect(w, &rc);
-        EXPECT_EQ(rc.left, 0);
-        EXPECT_EQ(rc.top, 0);
-        EXPECT_EQ(rc.right, GetSystemMetrics(SM_CXSCREEN));
-        EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN));
+        // The aquarium over the white window (painting may lag behind on a busy machine).
+        EXPECT_TRUE(WaitAquariumAt(150, 120));
+        EXPECT_TRUE(CoversScreen(w));
         EXPECT_TRUE(GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
         EXPECT_TRUE(GetWindowLongPtrA(w, GWL_STYLE) & WS_POPUP);
         DWORD pid = 0;
@@ -163,9 +155,7 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
         // The title cannot be changed.
         SendMessageA(w, WM_SETTEXT, 0, (LPARAM) "other");
         EXPECT_EQ(FindSaverWindow(), w);
-        KeyPress('A');
-        EXPECT_EQ(WaitExit(p, 10000), 0u);
-        EndProc(p);
+        EXPECT_EQ(CloseByKey(p), 0u);
     }
     DestroyWindow(under);
 }
@@ -173,44 +163,38 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
 TEST(FullScreen, MouseMovesBeyondFourPixelsClose)
 {
     // Distance 4 stays, the fifth pixel closes.
-    Proc p = StartSaver();
+    Proc p = Saver();
     MouseMoveBy(3, 1);
     EXPECT_TRUE(StillRunning(p));
     MouseMoveBy(0, 1);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);
 
     // Small moves add up: two moves of 3 close on the second.
-    p = StartSaver();
+    p = Saver();
     MouseMoveBy(-3, 0);
     EXPECT_TRUE(StillRunning(p));
     MouseMoveBy(-3, 0);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);
 }
 
 TEST(FullScreen, EachMouseButtonCloses)
 {
     for (int b = 0; b < 3; b++) {
         SCOPED_TRACE(b);
-        Proc p = StartSaver();
+        Proc p = Saver();
         MouseClick(b);
-        EXPECT_EQ(WaitExit(p, 10000), 0u);
-        EndProc(p);
+        EXPECT_EQ(Ended(p), 0u);
     }
 }
 
 TEST(FullScreen, SecondStartExitsWithoutSecondWindow)
 {
-    Proc first = StartSaver();
+    Proc first = Saver();
     Proc second = StartProc("/s");
-    EXPECT_EQ(WaitExit(second, 10000), 0u);
+    EXPECT_EQ(Ended(second), 0u);
     EXPECT_EQ(CountSaverWindows(), 1);
     EXPECT_TRUE(StillRunning(first, 100));
-    EndProc(second);
-    KeyPress(VK_SPACE);
-    EXPECT_EQ(WaitExit(first, 10000), 0u);
-    EndProc(first);
+    EXPECT_EQ(CloseByKey(first), 0u);
 }
 
 TEST(Preview, ChildWindowIgnoresInput)
@@ -222,11 +206,8 @@ TEST(Preview, ChildWindowIgnoresInput)
     for (const char* sw : {"/p ", "/l ", "/p    "}) {
         SCOPED_TRACE(sw);
         Proc p = StartProc(sw + h);
-        HWND child = nullptr;
-        ASSERT_TRUE(WaitUntil(
-            [&] { return (child = FindWindowExA(parent, nullptr, "WindowsScreenSaverClass",
-                                                "Preview")) != nullptr; },
-            10000));
+        HWND child = WaitPreviewChild(parent);
+        ASSERT_NE(child, nullptr);
         EXPECT_TRUE(GetWindowLongPtrA(child, GWL_STYLE) & WS_CHILD);
         RECT pc, cc;
         GetClientRect(parent, &pc);
@@ -244,8 +225,7 @@ TEST(Preview, ChildWindowIgnoresInput)
         EXPECT_EQ(WaitExit(p, 800), (DWORD)STILL_ACTIVE);
         EXPECT_TRUE(IsWindow(child));
         PostMessageA(child, WM_CLOSE, 0, 0);
-        EXPECT_EQ(WaitExit(p, 10000), 0u);
-        EndProc(p);
+        EXPECT_EQ(Ended(p), 0u);
     }
     DestroyWindow(parent);
 }
@@ -260,71 +240,58 @@ protected:
         char tmp[MAX_PATH];
         GetTempPathA(MAX_PATH, tmp);
         dir = std::string(tmp) + "ph-win98";
-        CreateDirectoryA(dir.c_str(), nullptr);
         scr = InstallWin98Saver(dir);
         ASSERT_FALSE(scr.empty());
     }
-
-    void TearDown() override
-    {
-        RemoveWin98Saver(dir);
-        RemoveDirectoryA(dir.c_str());
-    }
-
-    void SetAnswer(DWORD accept, DWORD repost) { SetPasswordAnswer(accept, repost); }
-    DWORD Calls() { return PasswordCalls(); }
-
-    Proc Start()
-    {
-        MouseTo(500, 400);
-        PumpFor(100);
-        Proc p = StartProc("/s", scr);
-        EXPECT_TRUE(p.started);
-        EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
-        PumpFor(400);
-        return p;
-    }
+    void TearDown() override { RemoveWin98Saver(dir); }
+    Proc Start() { return Saver("/s", scr); }
 };
 
 TEST_F(Win95Family, RefusedPasswordKeepsSaverAcceptedClosesIt)
 {
     Proc p = Start();
     KeyPress('A');
-    ASSERT_TRUE(WaitUntil([&] { return Calls() == 1; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return PasswordCalls() == 1; }, 5000));
     EXPECT_TRUE(StillRunning(p));
     // A small move after the dialog does not close; the reference was re-taken.
     MouseMoveBy(2, 1);
     PumpFor(300);
-    EXPECT_EQ(Calls(), 1u);
-    SetAnswer(1, 0);
+    EXPECT_EQ(PasswordCalls(), 1u);
+    SetPasswordAnswer(1, 0);
     MouseClick(0);
-    ASSERT_TRUE(WaitUntil([&] { return Calls() == 2; }, 5000));
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    ASSERT_TRUE(WaitUntil([&] { return PasswordCalls() == 2; }, 5000));
+    EXPECT_EQ(Ended(p), 0u);
 }
 
 TEST_F(Win95Family, CloseWithin200msOfCheckIsIgnored)
 {
     // The provider posts a close request during its own check: it arrives
     // right after the check ends and must not ask again.
-    SetAnswer(0, 1);
+    SetPasswordAnswer(0, 1);
     Proc p = Start();
     KeyPress('A');
-    ASSERT_TRUE(WaitUntil([&] { return Calls() >= 1; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return PasswordCalls() >= 1; }, 5000));
     PumpFor(500);
-    EXPECT_EQ(Calls(), 1u);
+    EXPECT_EQ(PasswordCalls(), 1u);
     EXPECT_TRUE(StillRunning(p, 100));
     // Later requests are asked again.
-    SetAnswer(1, 0);
+    SetPasswordAnswer(1, 0);
     KeyPress('A');
-    ASSERT_TRUE(WaitUntil([&] { return Calls() == 2; }, 5000));
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    ASSERT_TRUE(WaitUntil([&] { return PasswordCalls() == 2; }, 5000));
+    EXPECT_EQ(Ended(p), 0u);
+}
+
+TEST_F(Win95Family, AutoPlayQueryClosesAndIsCancelledWithAProvider)
+{
+    SetPasswordAnswer(1, 0);
+    Proc p = Start();
+    EXPECT_EQ(AskAutoPlay(), (DWORD_PTR)TRUE);
+    EXPECT_EQ(Ended(p), 0u);
+    EXPECT_EQ(PasswordCalls(), 1u);
 }
 
 TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
 {
-    SetAnswer(0, 0);
     // A setting longer than four bytes counts as unset.
     HKEY k;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &k), 0);
@@ -332,44 +299,18 @@ TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
     RegSetValueExA(k, "ScreenSaveUsePassword", 0, REG_BINARY, eight, sizeof eight);
     RegCloseKey(k);
     Proc p = Start();
-    KeyPress('A');
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
-    EXPECT_EQ(Calls(), 0u);
+    EXPECT_EQ(CloseByKey(p), 0u);
+    EXPECT_EQ(PasswordCalls(), 0u);
 
-    // The NT family never loads the provider.
+    // The NT family never loads the provider, and does not know the AutoPlay
+    // query: no answer, no close.
     RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
     RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
     p = Start();
-    KeyPress('A');
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
-    EXPECT_EQ(Calls(), 0u);
-}
-
-TEST_F(Win95Family, AutoPlayQueryClosesAndIsCancelledWithAProvider)
-{
-    UINT query = RegisterWindowMessageA("QueryCancelAutoPlay");
-    DWORD_PTR answer = 99;
-    SetAnswer(1, 0);
-    Proc p = Start();
-    ASSERT_TRUE(SendMessageTimeoutA(FindSaverWindow(), query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
-    EXPECT_EQ(answer, (DWORD_PTR)TRUE);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
-    EXPECT_EQ(Calls(), 1u);
-
-    // The NT family does not know the message: no answer, no close.
-    RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
-    p = Start();
-    answer = 99;
-    ASSERT_TRUE(SendMessageTimeoutA(FindSaverWindow(), query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
-    EXPECT_EQ(answer, 0u);
+    EXPECT_EQ(AskAutoPlay(), 0u);
     EXPECT_TRUE(StillRunning(p));
-    KeyPress('A');
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
-    EXPECT_EQ(Calls(), 1u);
+    EXPECT_EQ(CloseByKey(p), 0u);
+    EXPECT_EQ(PasswordCalls(), 0u);
 }
 
 TEST_F(Win95Family, PasswordChangeModeRunsAndExitsZero)
@@ -377,6 +318,5 @@ TEST_F(Win95Family, PasswordChangeModeRunsAndExitsZero)
     // MPR.DLL of the system has no PwdChangePasswordA under Wine or it returns
     // at once: the mode exits with 0 and shows nothing of its own.
     Proc p = StartProc("/a", scr);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_EQ(Ended(p), 0u);
 }

@@ -85,6 +85,41 @@ void EndProc(Proc& p)
     p.started = false;
 }
 
+Proc StartSaver(const std::string& args, const std::string& exe, int x, int y)
+{
+    MouseTo(x, y);
+    PumpFor(100);
+    Proc p = StartProc(args, exe);
+    if (p.started && WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000))
+        PumpFor(400);
+    return p;
+}
+
+DWORD Ended(Proc& p)
+{
+    DWORD code = WaitExit(p, 10000);
+    EndProc(p);
+    return code;
+}
+
+DWORD CloseByKey(Proc& p)
+{
+    KeyPress(VK_SPACE);
+    return Ended(p);
+}
+
+HWND WaitPreviewChild(HWND parent)
+{
+    HWND child = nullptr;
+    WaitUntil(
+        [&] {
+            child = FindWindowExA(parent, nullptr, "WindowsScreenSaverClass", "Preview");
+            return child != nullptr;
+        },
+        10000);
+    return child;
+}
+
 struct CountArg {
     DWORD pid;
     int n;
@@ -133,6 +168,24 @@ int CountSaverWindows()
     return n;
 }
 
+bool CoversScreen(HWND w)
+{
+    RECT rc, screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return GetWindowRect(w, &rc) && EqualRect(&rc, &screen);
+}
+
+bool WaitAquariumAt(int x, int y)
+{
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    return WaitUntil(
+        [&] {
+            COLORREF c = ScreenPixel(x, y);
+            return c != RGB(255, 255, 255) && c != RGB(0, 0, 0) &&
+                   ScreenPixel(cx - 1, cy - 1) == RGB(0, 0, 0);
+        },
+        5000);
+}
+
 HWND WaitDialogOf(DWORD pid)
 {
     HWND found = nullptr;
@@ -165,6 +218,52 @@ COLORREF ScreenPixel(int x, int y)
     COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(nullptr, dc);
     return c;
+}
+
+std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
+{
+    std::vector<DWORD> px((size_t)w * h);
+    HDC dc = CreateCompatibleDC(src);
+    BITMAPINFO bi;
+    ZeroMemory(&bi, sizeof bi);
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    BitBlt(dc, 0, 0, w, h, src, x, y, SRCCOPY);
+    GdiFlush();
+    for (size_t i = 0; i < px.size(); i++)
+        px[i] = ((DWORD*)bits)[i] & 0xFFFFFF;
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    return px;
+}
+
+COLORREF Shot::at(int x, int y) const
+{
+    DWORD v = px[(size_t)y * w + x];
+    return RGB((v >> 16) & 255, (v >> 8) & 255, v & 255);
+}
+
+Shot GrabScreen(const RECT& r)
+{
+    Shot s;
+    s.w = r.right - r.left;
+    s.h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    s.px = Grab(screen, r.left, r.top, s.w, s.h);
+    ReleaseDC(nullptr, screen);
+    return s;
+}
+
+Shot GrabScreen()
+{
+    return GrabScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }
 
 // Where the harness last put the cursor. While another program holds an
@@ -285,6 +384,18 @@ DWORD RegGetDword(HKEY root, const char* path, const char* name, DWORD dflt)
     return v;
 }
 
+std::string RegGetString(HKEY root, const char* path, const char* name)
+{
+    char buf[1024] = "";
+    DWORD size = sizeof buf - 1, type = 0;
+    HKEY k;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k))
+        return "<none>";
+    LONG r = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &size);
+    RegCloseKey(k);
+    return (r || type != REG_SZ) ? "<none>" : std::string(buf);
+}
+
 void RegDropValue(HKEY root, const char* path, const char* name)
 {
     HKEY k;
@@ -299,12 +410,18 @@ void RegDropKey(HKEY root, const char* path)
     RegDeleteKeyA(root, path);
 }
 
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 static const char PwdTestKey[] = "Software\\PondelHarborTest";
 static const char Win98Key[] = "Software\\Wine\\AppDefaults\\PondelHarbor.scr";
 
 std::string InstallWin98Saver(const std::string& dir)
 {
     std::string scr = dir + "\\PondelHarbor.scr";
+    CreateDirectoryA(dir.c_str(), nullptr);
     const char* cpl = getenv("PH_PWDCPL");
     if (!cpl || !CopyFileA(ScrPath().c_str(), scr.c_str(), FALSE) ||
         !CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE))
@@ -323,6 +440,7 @@ void RemoveWin98Saver(const std::string& dir)
     RegDropKey(HKEY_CURRENT_USER, PwdTestKey);
     DeleteFileA((dir + "\\PondelHarbor.scr").c_str());
     DeleteFileA((dir + "\\PASSWORD.CPL").c_str());
+    RemoveDirectoryA(dir.c_str());
 }
 
 void SetPasswordAnswer(DWORD accept, DWORD repost)

@@ -191,26 +191,11 @@ TEST(AppInfo, At144DpiTheSaverCoversTheRealScreen)
                          5000);
     };
     ASSERT_TRUE(corners(RGB(255, 255, 255)));
-    SetCursorPos(cx / 2, cy / 2);
-    PumpFor(100);
-    Proc p = StartProc("/s");
-    ASSERT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
-    RECT rc;
-    GetWindowRect(FindSaverWindow(), &rc);
-    EXPECT_EQ(rc.left, 0);
-    EXPECT_EQ(rc.top, 0);
-    EXPECT_EQ(rc.right, cx);
-    EXPECT_EQ(rc.bottom, cy);
+    Proc p = StartSaver("/s", "", cx / 2, cy / 2);
+    ASSERT_NE(FindSaverWindow(), nullptr);
+    EXPECT_TRUE(CoversScreen(FindSaverWindow()));
     // The aquarium covers it: water at the top, black below the band.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            COLORREF top = ScreenPixel(0, 0);
-            return top != RGB(255, 255, 255) && top != RGB(0, 0, 0) &&
-                   ScreenPixel(cx - 1, cy - 1) == RGB(0, 0, 0);
-        },
-        5000));
-    KeyPress(VK_SPACE);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_TRUE(WaitAquariumAt(0, 0));
+    EXPECT_EQ(CloseByKey(p), 0u);
     DestroyWindow(under);
 }

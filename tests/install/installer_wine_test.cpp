@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,32 +30,6 @@ std::string SystemScr()
     char dir[MAX_PATH];
     GetSystemDirectoryA(dir, MAX_PATH);
     return std::string(dir) + "\\PondelHarbor.scr";
-}
-
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-// A string value, or "<none>" when the key or value is missing.
-std::string RegGetString(HKEY root, const char* path, const char* name)
-{
-    char buf[MAX_PATH * 2] = "";
-    DWORD size = sizeof buf - 1, type = 0;
-    HKEY k;
-    if (RegOpenKeyExA(root, path, 0, KEY_READ, &k))
-        return "<none>";
-    LONG r = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &size);
-    RegCloseKey(k);
-    return (r || type != REG_SZ) ? "<none>" : std::string(buf);
 }
 
 bool KeyExists(HKEY root, const char* path)
@@ -101,7 +73,7 @@ std::string DataDir()
 
 TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
 {
-    ASSERT_FALSE(Exists(SystemScr())) << "the prefix is not fresh";
+    ASSERT_FALSE(FileExists(SystemScr())) << "the prefix is not fresh";
     ASSERT_EQ(RunToEnd(InstallerPath(), "/S"), 0u);
 
     // The saver in the system directory, where the display settings list it.
@@ -116,7 +88,7 @@ TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
     std::string dir = DataDir();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '\\') << dir;
-    EXPECT_TRUE(Exists(dir + "PondelData.ini"));
+    EXPECT_TRUE(FileExists(dir + "PondelData.ini"));
     std::string probe = dir + "probe.tmp";
     HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     EXPECT_NE(h, INVALID_HANDLE_VALUE) << "data folder not writable";
@@ -132,7 +104,7 @@ TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
     EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayVersion"), PH_VERSION_TEXT);
     EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "Publisher"), "PondelHarbor Project");
     EXPECT_TRUE(SameText(PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayIcon")), SystemScr()));
-    EXPECT_TRUE(Exists(PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"))));
+    EXPECT_TRUE(FileExists(PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"))));
 
     // Without /CURRENT a silent install leaves the user's screen saver alone.
     EXPECT_FALSE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
@@ -144,18 +116,13 @@ TEST(Installer, InstalledSaverRunsAndFindsItsDirectory)
     ASSERT_FALSE(dir.empty());
     // Savers run earlier in this prefix without an installation reported there.
     WriteProfileStringA("PondelHarbor", "MsgError", nullptr);
-    SetCursorPos(500, 400);
-    PumpFor(100);
-    Proc p = StartProc("/s", SystemScr());
+    Proc p = StartSaver("/s", SystemScr());
     ASSERT_TRUE(p.started);
-    EXPECT_TRUE(WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000));
-    PumpFor(500);
-    KeyPress(VK_SPACE);
-    EXPECT_EQ(WaitExit(p, 10000), 0u);
-    EndProc(p);
+    EXPECT_NE(FindSaverWindow(), nullptr);
+    EXPECT_EQ(CloseByKey(p), 0u);
     // Reports land in the log of the data folder; none says the registry
     // could not be read, and no report fell back to the profile.
-    EXPECT_EQ(ReadFile(dir + ErrFileName).find(Msg004), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir + ErrFileName).find(Msg004), std::string::npos);
     char fallback[256] = "";
     GetProfileStringA("PondelHarbor", "MsgError", "", fallback, sizeof fallback);
     EXPECT_STREQ(fallback, "");
@@ -166,7 +133,7 @@ TEST(Installer, DialogOpensWithOkEnabledAndOkWritesTheUsersDataFile)
     Install in{DataDir()};
     ASSERT_FALSE(in.dir.empty());
     std::string mine = UserDataPath(in);
-    ASSERT_FALSE(Exists(mine));
+    ASSERT_FALSE(FileExists(mine));
     Dialog d;
     ASSERT_TRUE(d.Open(SystemScr()));
     EXPECT_TRUE(d.Enabled(IDOK)) << "the dialog found no installation";
@@ -181,13 +148,13 @@ TEST(Installer, DialogOpensWithOkEnabledAndOkWritesTheUsersDataFile)
 TEST(Installer, SwitchMakesItTheCurrentSaverAndReinstallKeepsEditedSharedFile)
 {
     std::string shared = DataDir() + "PondelData.ini";
-    std::string edited = ReadFile(shared) + "000 edited by the administrator\n";
-    std::ofstream(shared, std::ios::binary) << edited;
+    std::string edited = ReadFileBytes(shared) + "000 edited by the administrator\n";
+    WriteFileBytes(shared, edited);
 
     ASSERT_EQ(RunToEnd(InstallerPath(), "/S /CURRENT"), 0u);
     EXPECT_TRUE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
     EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveActive"), "1");
-    EXPECT_EQ(ReadFile(shared), edited);
+    EXPECT_EQ(ReadFileBytes(shared), edited);
 }
 
 TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
@@ -196,18 +163,18 @@ TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
     ASSERT_FALSE(dir.empty());
     // The file the dialog wrote for this user.
     std::string userFile = UserDataPath(Install{dir});
-    std::string saved = ReadFile(userFile);
+    std::string saved = ReadFileBytes(userFile);
     EXPECT_FALSE(saved.empty());
     std::string uninstaller = PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"));
 
     ASSERT_EQ(RunToEnd(uninstaller, "/S"), 0u);
     // The uninstaller works on from a copy of itself: wait for its effects.
     EXPECT_TRUE(WaitUntil(
-        [&] { return !Exists(SystemScr()) && !KeyExists(HKEY_LOCAL_MACHINE, UninstKey) && !Exists(uninstaller); },
+        [&] { return !FileExists(SystemScr()) && !KeyExists(HKEY_LOCAL_MACHINE, UninstKey) && !FileExists(uninstaller); },
         InstallMs));
     EXPECT_EQ(RegDirSet(), 2) << "install key left";
-    EXPECT_FALSE(Exists(uninstaller.substr(0, uninstaller.rfind('\\'))));
+    EXPECT_FALSE(FileExists(uninstaller.substr(0, uninstaller.rfind('\\'))));
     EXPECT_FALSE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
-    EXPECT_FALSE(Exists(dir + "PondelData.ini"));
-    EXPECT_EQ(ReadFile(userFile), saved);
+    EXPECT_FALSE(FileExists(dir + "PondelData.ini"));
+    EXPECT_EQ(ReadFileBytes(userFile), saved);
 }

@@ -1,6 +1,7 @@
 // Settings file, data file reader and writer, driven through FileRead1,
 // DataRead and DataWrite on files in a private folder. Runs natively and
 // under Wine.
+#include "record_lines.h"
 #include "store_testutil.h"
 
 #include "scrn01/display/tuning.h"
@@ -23,27 +24,8 @@
 
 namespace {
 
-std::string SetLine(int key, const std::string& gen, const std::string& wat)
-{
-    char k[8];
-    snprintf(k, sizeof k, "%03d", key % 1000);
-    return k + gen + wat + "\n";
-}
-
 std::string Gen(char c) { return std::string(GenByte, c); }
 std::string Wat(char c) { return std::string(WatByte, c); }
-
-std::string ProgLine(int page, int on, int type, int fl, const int* pg)
-{
-    std::string s = "100" + std::to_string(page) + std::to_string(on) + std::to_string(type) +
-                    std::to_string(fl);
-    for (int i = 0; i < PgMax; i++) {
-        char b[4];
-        snprintf(b, sizeof b, "%02d", pg[i]);
-        s += b;
-    }
-    return s + "\n";
-}
 
 class DataFileTest : public ::testing::Test {
 protected:
@@ -212,7 +194,6 @@ TEST_F(DataFileTest, CommentsSurviveOtherKeysDisappear)
     DataRead(1);
     ASSERT_EQ(m_nPGMax, 1);
     // No program line and two sets: page 1, on, Random, both sets in order.
-    int pg[PgMax] = {1, 2};
     EXPECT_EQ(m_nPgon, 1);
     EXPECT_EQ(m_nPGType, 1);
     ASSERT_EQ(DataWrite(), 0);
@@ -223,14 +204,14 @@ TEST_F(DataFileTest, CommentsSurviveOtherKeysDisappear)
     EXPECT_EQ(saved.find("key 101"), std::string::npos);
     EXPECT_EQ(saved.find("negative"), std::string::npos);
     EXPECT_EQ(saved.substr(head.size(), 3), "001");
-    EXPECT_EQ(saved.substr(head.size() + 2 * 601), ProgLine(1, 1, 1, 0, pg));
+    EXPECT_EQ(saved.substr(head.size() + 2 * 601), ProgramLine(1, 1, 1, 0, {1, 2}));
 }
 
 TEST_F(DataFileTest, OnlyTheFirstProgramLineCounts)
 {
-    int a[PgMax] = {2, 1}, b[PgMax] = {1, 1, 1};
+    const std::vector<int> a = {2, 1};
     WriteFileText(shared, SetLine(1, Gen('1'), Wat('1')) + SetLine(2, Gen('2'), Wat('2')) +
-                              ProgLine(2, 1, 3, 1, a) + ProgLine(5, 0, 1, 0, b));
+                              ProgramLine(2, 1, 3, 1, a) + ProgramLine(5, 0, 1, 0, {1, 1, 1}));
     DataRead(1);
     EXPECT_EQ(m_nPgpage, 2);
     EXPECT_EQ(m_nPGType, 3);
@@ -239,7 +220,7 @@ TEST_F(DataFileTest, OnlyTheFirstProgramLineCounts)
     ASSERT_EQ(DataWrite(), 0);
     std::string saved = ReadFileText(user);
     EXPECT_EQ(saved.find("100501"), std::string::npos);
-    EXPECT_EQ(saved.substr(1202), ProgLine(2, 1, 3, 1, a));
+    EXPECT_EQ(saved.substr(1202), ProgramLine(2, 1, 3, 1, a));
 }
 
 TEST_F(DataFileTest, NoFileInDialogGivesOneDefaultSetAndOneReport)
@@ -266,8 +247,7 @@ TEST_F(DataFileTest, NoFileInDialogGivesOneDefaultSetAndOneReport)
 
 TEST_F(DataFileTest, FileWithoutSetLinesIsTreatedAsMissing)
 {
-    int pg[PgMax] = {3, 4, 5};
-    WriteFileText(user, "000 only a comment\n" + ProgLine(3, 1, 2, 1, pg));
+    WriteFileText(user, "000 only a comment\n" + ProgramLine(3, 1, 2, 1, {3, 4, 5}));
     DataRead(1);
     ASSERT_EQ(Reports.size(), 1u);
     EXPECT_NE(Reports[0].find(user), std::string::npos);
@@ -361,9 +341,8 @@ TEST_F(DataFileTest, PerUserFileWinsOverTheSharedFile)
 
 TEST_F(DataFileTest, SaverStartLowersFullHeightWhenNoSetIsLarge)
 {
-    int pg[PgMax] = {1};
     WriteFileText(shared, "001" + std::string(m_nGenini1) + m_nGenini3 + m_nWatini +
-                              ProgLine(1, 1, 1, 0, pg));
+                              ProgramLine(1, 1, 1, 0, {1}));
     m_nSHf = 3;
     m_nFss[0] = 1;
     DataRead(0);

@@ -1,6 +1,7 @@
 // Registry store against the real registry of the test prefix. Every test
 // starts without the two keys and removes them again.
 #include "store_testutil.h"
+#include "../host/saver_harness.h"
 
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
@@ -19,50 +20,37 @@ namespace {
 const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
 const char InstKey[] = "Software\\PondelHarbor";
 
+const DWORD Missing = 0xDEAD;
+
 void DropKeys()
 {
-    RegDeleteKeyA(HKEY_CURRENT_USER, UserKey);
-    RegDeleteKeyA(HKEY_CLASSES_ROOT, InstKey);
-}
-
-HKEY Open(HKEY root, const char* key)
-{
-    HKEY k = nullptr;
-    EXPECT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr),
-              ERROR_SUCCESS);
-    return k;
+    RegDropKey(HKEY_CURRENT_USER, UserKey);
+    RegDropKey(HKEY_CLASSES_ROOT, InstKey);
 }
 
 void PutInt(HKEY root, const char* key, const char* name, DWORD v)
 {
-    HKEY k = Open(root, key);
-    RegSetValueExA(k, name, 0, REG_DWORD, (const BYTE*)&v, sizeof v);
-    RegCloseKey(k);
+    EXPECT_TRUE(RegPutDword(root, key, name, v)) << name;
 }
 
 // Stores exactly the bytes given: no terminator unless it is part of them.
 void PutRaw(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes)
 {
-    HKEY k = Open(root, key);
+    HKEY k = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr), 0);
     RegSetValueExA(k, name, 0, type, (const BYTE*)bytes.data(), (DWORD)bytes.size());
     RegCloseKey(k);
 }
 
-bool GetInt(const char* name, DWORD* v)
+// A number value of the per-user key, Missing when it is not there as a number.
+DWORD GetInt(const char* name)
 {
-    DWORD size = sizeof *v, type = 0;
-    return RegGetValueA(HKEY_CURRENT_USER, UserKey, name, RRF_RT_REG_DWORD, &type, v, &size) ==
-           ERROR_SUCCESS;
+    return RegGetDword(HKEY_CURRENT_USER, UserKey, name, Missing);
 }
 
 std::string GetStr(const char* name)
 {
-    char b[700] = {0};
-    DWORD size = sizeof b - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, UserKey, name, RRF_RT_REG_SZ, nullptr, b, &size) !=
-        ERROR_SUCCESS)
-        return "<missing>";
-    return b;
+    return RegGetString(HKEY_CURRENT_USER, UserKey, name);
 }
 
 class RegistryTest : public ::testing::Test {
@@ -98,11 +86,8 @@ TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
         {"OSIJDUA", 3}, {"AWYEHDB", 0}, {"RSGDBAM", 1}, {"ISKJEUH", 1}, {"KISJUAK", 5},
         {"FullScreenFlg", 0}, {"SOIEKMA", 0}, {"BackColorsFlg", 0}, {"LOSKDIS", 0},
         {"NAUSJEN", 1000}};
-    for (auto& e : ints) {
-        DWORD v = 99;
-        EXPECT_TRUE(GetInt(e.name, &v)) << e.name;
-        EXPECT_EQ(v, e.def) << e.name;
-    }
+    for (auto& e : ints)
+        EXPECT_EQ(GetInt(e.name), e.def) << e.name;
     EXPECT_EQ(GetStr("OKSKKIS"), "10000000000000000000000000000000000");
 }
 
@@ -137,11 +122,8 @@ TEST_F(RegistryTest, InstallationFlagsBecomeThePerUserDefaults)
     EXPECT_EQ(RegFlgRead(), 0);
     EXPECT_EQ(m_nFullSCf, 1);
     ASSERT_EQ(RegRead(0), 0);
-    DWORD v = 0;
-    EXPECT_TRUE(GetInt("FullScreenFlg", &v));
-    EXPECT_EQ(v, 1u);
-    EXPECT_TRUE(GetInt("BackColorsFlg", &v));
-    EXPECT_EQ(v, 1u);
+    EXPECT_EQ(GetInt("FullScreenFlg"), 1u);
+    EXPECT_EQ(GetInt("BackColorsFlg"), 1u);
     EXPECT_EQ(WATHT, 1);
 
     RegDeleteKeyA(HKEY_CLASSES_ROOT, InstKey);
@@ -150,9 +132,7 @@ TEST_F(RegistryTest, InstallationFlagsBecomeThePerUserDefaults)
     EXPECT_EQ(RegFlgRead(), 1);   // BackColorsFlg missing
     EXPECT_EQ(m_nBackCRf, 0);
     // The read-only key is never written.
-    HKEY k = Open(HKEY_CLASSES_ROOT, InstKey);
-    EXPECT_NE(RegQueryValueExA(k, "BackColorsFlg", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
-    RegCloseKey(k);
+    EXPECT_EQ(RegGetDword(HKEY_CLASSES_ROOT, InstKey, "BackColorsFlg", Missing), Missing);
 }
 
 TEST_F(RegistryTest, DirectoryOfTheInstallationKey)
@@ -207,9 +187,7 @@ TEST_F(RegistryTest, OddValuesAreReplacedOrReset)
     EXPECT_EQ(m_nIdx, 0);
     EXPECT_EQ(m_nSHf, 1);    // a string is not a number: default written back
     EXPECT_EQ(m_nSSpe, 5);
-    DWORD v = 0;
-    EXPECT_TRUE(GetInt("ISKJEUH", &v));
-    EXPECT_EQ(v, 1u);
+    EXPECT_EQ(GetInt("ISKJEUH"), 1u);
 
     PutInt(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)-3);
     ASSERT_EQ(RegRead(1), 0);
@@ -254,11 +232,8 @@ TEST_F(RegistryTest, NewFishCountersAndOwnedKinds)
     m_nSYSrnd = 4321;
     EXPECT_EQ(RegSy1(), 0);
     EXPECT_EQ(m_nSYS01, 2);
-    DWORD v = 0;
-    EXPECT_TRUE(GetInt("OSIJDUA", &v));
-    EXPECT_EQ(v, 2u);
-    EXPECT_TRUE(GetInt("NAUSJEN", &v));
-    EXPECT_EQ(v, 4321u);
+    EXPECT_EQ(GetInt("OSIJDUA"), 2u);
+    EXPECT_EQ(GetInt("NAUSJEN"), 4321u);
     EXPECT_EQ(RegSy1(), 0);
     EXPECT_EQ(RegSy1(), 0);
     EXPECT_EQ(RegSy1(), 0);
@@ -268,25 +243,20 @@ TEST_F(RegistryTest, NewFishCountersAndOwnedKinds)
     m_nSYS01 = 9;
     EXPECT_EQ(RegSy2(), 0);
     EXPECT_EQ(GetStr("OKSKKIS"), "10000000000000000000000000000000001");
-    EXPECT_TRUE(GetInt("OSIJDUA", &v));
-    EXPECT_EQ(v, 9u);
+    EXPECT_EQ(GetInt("OSIJDUA"), 9u);
 
     m_nSYScnt = 397;
     m_nSYSrnd = 8000;
     EXPECT_EQ(SYScntW(), 0);
-    EXPECT_TRUE(GetInt("LOSKDIS", &v));
-    EXPECT_EQ(v, 397u);
-    EXPECT_TRUE(GetInt("NAUSJEN", &v));
-    EXPECT_EQ(v, 8000u);
+    EXPECT_EQ(GetInt("LOSKDIS"), 397u);
+    EXPECT_EQ(GetInt("NAUSJEN"), 8000u);
 }
 
 TEST_F(RegistryTest, SyOnANewKeyWritesItsDefault)
 {
     EXPECT_EQ(RegSy1(), 0);
     EXPECT_EQ(m_nSYS01, 2);
-    DWORD v = 0;
-    EXPECT_TRUE(GetInt("OSIJDUA", &v));
-    EXPECT_EQ(v, 2u);
+    EXPECT_EQ(GetInt("OSIJDUA"), 2u);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 //                           (the two pages of the configuration dialog)
 //   docshot OUTDIR dialog   the two dialog pages only (for looking at the
 //                           layout at another DPI)
-#include "dialog_harness.h"
+#include "tests/dialog/dialog_harness.h"
 
 #include <cstdio>
 #include <cstring>
@@ -58,25 +58,8 @@ std::string Scenes(bool programOn)
            ProgramLine(1, programOn ? 1 : 0, 2, 1, {1, 2, 3, 0, 2, 1});
 }
 
-// A screen rectangle.
-struct Capture {
-    int w = 0, h = 0;
-    std::vector<DWORD> px;  // 0x00RRGGBB, the top row first
-};
-
-Capture GrabScreen(const RECT& r)
-{
-    Capture c;
-    c.w = r.right - r.left;
-    c.h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    c.px = Grab(screen, r.left, r.top, c.w, c.h);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
-
 // As a 24-bit BMP.
-bool SaveBmp(const Capture& c, const std::string& path)
+bool SaveBmp(const Shot& c, const std::string& path)
 {
     DWORD stride = ((DWORD)c.w * 3 + 3) & ~3u;
     std::vector<BYTE> rows((size_t)stride * c.h);
@@ -116,7 +99,7 @@ bool SaveClient(HWND w, const std::string& path)
 
 // First row of the band: the water and its fish fill most of a row, the logo
 // and the caption beside it only a part.
-int BandTop(const Capture& c)
+int BandTop(const Shot& c)
 {
     for (int y = 0; y < c.h; y++) {
         int lit = 0, seen = 0;
@@ -131,7 +114,7 @@ int BandTop(const Capture& c)
 // True when the corner with the title is the same in both pictures: at full
 // height no fish swims over it. (Fish cover half the screen there; a free
 // title and caption at once are rare.)
-bool TitleStill(const Capture& a, const Capture& b)
+bool TitleStill(const Shot& a, const Shot& b)
 {
     const int CornerW = 190, CornerH = 45;
     for (int y = 0; y < CornerH; y++)
@@ -149,15 +132,13 @@ bool ShootAquarium(int height, int set, const std::string& path)
     RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)(set - 1));
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SetCursorPos(screen.right / 2, screen.bottom / 2);
-    PumpFor(100);
-    Proc p = StartProc("/s");
-    bool ok = p.started && WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000);
+    Proc p = StartSaver("/s", "", screen.right / 2, screen.bottom / 2);
+    bool ok = p.started && FindSaverWindow() != nullptr;
     PumpFor(SwimInMs);
-    Capture shot;
+    Shot shot;
     ok = ok && WaitUntil(
                    [&] {
-                       Capture before = GrabScreen(screen);
+                       Shot before = GrabScreen(screen);
                        PumpFor(StillMs);
                        shot = GrabScreen(screen);
                        int top = BandTop(shot);
@@ -166,9 +147,7 @@ bool ShootAquarium(int height, int set, const std::string& path)
                    },
                    BandWaitMs);
     ok = ok && SaveBmp(shot, path);
-    KeyPress(VK_SPACE);
-    WaitExit(p, 10000);
-    EndProc(p);
+    CloseByKey(p);
     if (!ok)
         fprintf(stderr, "no picture of the aquarium for %s\n", path.c_str());
     return ok;

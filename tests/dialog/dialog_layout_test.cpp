@@ -11,8 +11,6 @@
 
 namespace {
 
-const char DesktopKey[] = "Control Panel\\Desktop";
-
 struct Ctl {
     HWND h;
     int id;
@@ -118,7 +116,7 @@ void CheckPage(const Dialog& d, HDC dc, const char* page)
 void CheckBothPages(int dpi, int* width)
 {
     SCOPED_TRACE("dpi " + std::to_string(dpi));
-    RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", (DWORD)dpi);
+    ScopedDpi scaled((DWORD)dpi);
     Install in = MakeInstall("layout");
     // Every kind owned but one, Full offered: every control of both pages shows.
     RegPutString(HKEY_CURRENT_USER, UserKey, "OKSKKIS", "11111111111111111111111111111111110");
@@ -151,7 +149,6 @@ void CheckBothPages(int dpi, int* width)
 
 TEST(DialogLayout, BothPagesFitAt96And144Dpi)
 {
-    DWORD before = RegGetDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", 0);
     int at96 = 0, at144 = 0;
     CheckBothPages(96, &at96);
     CheckBothPages(144, &at144);
@@ -159,10 +156,6 @@ TEST(DialogLayout, BothPagesFitAt96And144Dpi)
     ASSERT_GT(at96, 0);
     EXPECT_GT(at144 * 10, at96 * 13);
     EXPECT_LT(at144 * 10, at96 * 17);
-    if (before)
-        RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", before);
-    else
-        RegDropValue(HKEY_CURRENT_USER, DesktopKey, "LogPixels");
 }
 
 }  // namespace

@@ -133,15 +133,19 @@ TEST(RunModes, ConfigurationDialogOwners)
     DestroyWindow(fg);
 }
 
-TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
+TEST(FullScreen, TopmostWindowCoversScreenAndEachButtonOrAKeyCloses)
 {
     // A white window underneath shows whether the saver covers it.
     HWND under = MakeTestWindow(300, 200);
     PumpFor(200);
     ASSERT_TRUE(WaitUntil([] { return ScreenPixel(150, 120) == RGB(255, 255, 255); }, 5000));
-    for (const char* sw : {"/s", "-S", "/screensaver", " s"}) {
-        SCOPED_TRACE(sw);
-        Proc p = Saver(sw);
+    const struct {
+        const char* sw;
+        int button;  // closed with this mouse button (0 left, 1 right, 2 middle), else a key
+    } runs[] = {{"/s", 0}, {"-S", 1}, {"/screensaver", 2}, {" s", -1}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.sw);
+        Proc p = Saver(run.sw);
         HWND w = FindSaverWindow();
         ASSERT_NE(w, nullptr);
         // The aquarium over the white window (painting may lag behind on a busy machine).
@@ -155,7 +159,9 @@ TEST(FullScreen, TopmostWindowCoversScreenAndKeyCloses)
         // The title cannot be changed.
         SendMessageA(w, WM_SETTEXT, 0, (LPARAM) "other");
         EXPECT_EQ(FindSaverWindow(), w);
-        EXPECT_EQ(CloseByKey(p), 0u);
+        if (run.button >= 0)
+            MouseClick(run.button);
+        EXPECT_EQ(run.button >= 0 ? Ended(p) : CloseByKey(p), 0u);
     }
     DestroyWindow(under);
 }
@@ -168,33 +174,20 @@ TEST(FullScreen, MouseMovesBeyondFourPixelsClose)
     EXPECT_TRUE(StillRunning(p));
     MouseMoveBy(0, 1);
     EXPECT_EQ(Ended(p), 0u);
-
-    // Small moves add up: two moves of 3 close on the second.
-    p = Saver();
-    MouseMoveBy(-3, 0);
-    EXPECT_TRUE(StillRunning(p));
-    MouseMoveBy(-3, 0);
-    EXPECT_EQ(Ended(p), 0u);
 }
 
-TEST(FullScreen, EachMouseButtonCloses)
-{
-    for (int b = 0; b < 3; b++) {
-        SCOPED_TRACE(b);
-        Proc p = Saver();
-        MouseClick(b);
-        EXPECT_EQ(Ended(p), 0u);
-    }
-}
-
-TEST(FullScreen, SecondStartExitsWithoutSecondWindow)
+TEST(FullScreen, SecondStartExitsWithoutSecondWindowAndSmallMovesAddUp)
 {
     Proc first = Saver();
     Proc second = StartProc("/s");
     EXPECT_EQ(Ended(second), 0u);
     EXPECT_EQ(CountSaverWindows(), 1);
     EXPECT_TRUE(StillRunning(first, 100));
-    EXPECT_EQ(CloseByKey(first), 0u);
+    // Two moves of 3 close on the second.
+    MouseMoveBy(-3, 0);
+    EXPECT_TRUE(StillRunning(first));
+    MouseMoveBy(-3, 0);
+    EXPECT_EQ(Ended(first), 0u);
 }
 
 TEST(Preview, ChildWindowIgnoresInput)
@@ -294,7 +287,7 @@ TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
 {
     // A setting longer than four bytes counts as unset.
     HKEY k;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &k), 0);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, DesktopKey, 0, KEY_ALL_ACCESS, &k), 0);
     const BYTE eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
     RegSetValueExA(k, "ScreenSaveUsePassword", 0, REG_BINARY, eight, sizeof eight);
     RegCloseKey(k);
@@ -304,7 +297,7 @@ TEST_F(Win95Family, NoProviderWithoutTheSettingOrOffWin95)
 
     // The NT family never loads the provider, and does not know the AutoPlay
     // query: no answer, no close.
-    RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
+    RegPutDword(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveUsePassword", 1);
     RegDropKey(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PondelHarbor.scr");
     p = Start();
     EXPECT_EQ(AskAutoPlay(), 0u);

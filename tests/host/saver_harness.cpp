@@ -415,6 +415,22 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+const char DesktopKey[] = "Control Panel\\Desktop";
+
+ScopedDpi::ScopedDpi(DWORD dpi)
+{
+    had_ = RegGetDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", 0);
+    RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", dpi);
+}
+
+ScopedDpi::~ScopedDpi()
+{
+    if (had_)
+        RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", had_);
+    else
+        RegDropValue(HKEY_CURRENT_USER, DesktopKey, "LogPixels");
+}
+
 static const char PwdTestKey[] = "Software\\PondelHarborTest";
 static const char Win98Key[] = "Software\\Wine\\AppDefaults\\PondelHarbor.scr";
 
@@ -427,7 +443,7 @@ std::string InstallWin98Saver(const std::string& dir)
         !CopyFileA(WinPath(cpl).c_str(), (dir + "\\PASSWORD.CPL").c_str(), FALSE))
         return std::string();
     RegPutString(HKEY_CURRENT_USER, Win98Key, "Version", "win98");
-    RegPutDword(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", 1);
+    RegPutDword(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveUsePassword", 1);
     SetPasswordAnswer(0, 0);
     RegPutDword(HKEY_CURRENT_USER, PwdTestKey, "Calls", 0);
     return scr;
@@ -436,7 +452,7 @@ std::string InstallWin98Saver(const std::string& dir)
 void RemoveWin98Saver(const std::string& dir)
 {
     RegDropKey(HKEY_CURRENT_USER, Win98Key);
-    RegDropValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword");
+    RegDropValue(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveUsePassword");
     RegDropKey(HKEY_CURRENT_USER, PwdTestKey);
     DeleteFileA((dir + "\\PondelHarbor.scr").c_str());
     DeleteFileA((dir + "\\PASSWORD.CPL").c_str());

@@ -92,6 +92,20 @@ void RegDropKey(HKEY root, const char* path);
 
 bool FileExists(const std::string& path);
 
+extern const char DesktopKey[];  // "Control Panel\\Desktop" of HKEY_CURRENT_USER
+// Sets the screen DPI that processes started from now on take; the value
+// before comes back at the end of the scope.
+class ScopedDpi {
+public:
+    explicit ScopedDpi(DWORD dpi);
+    ~ScopedDpi();
+    ScopedDpi(const ScopedDpi&) = delete;
+    ScopedDpi& operator=(const ScopedDpi&) = delete;
+
+private:
+    DWORD had_;
+};
+
 // A copy of the .scr (PH_SCR) with the test password provider (PH_PWDCPL)
 // beside it in dir (made here), run as the Windows 95 family with the
 // password setting on; the provider refuses until told otherwise. Returns the

@@ -13,7 +13,6 @@
 
 namespace {
 
-const char DesktopKey[] = "Control Panel\\Desktop";
 const DWORD ScaledDpi = 144;
 
 struct Version {
@@ -128,26 +127,6 @@ void ExpectNameVersionManifest(const std::string& path, WORD machine)
     EXPECT_EQ(f.dwFileVersionLS, (DWORD)MAKELONG(0, v.patch));
     EXPECT_EQ(f.dwProductVersionMS, f.dwFileVersionMS);
 }
-
-// Sets the DPI that processes started from now on take; restores it at the end.
-class ScopedDpi {
-public:
-    explicit ScopedDpi(DWORD dpi)
-    {
-        had_ = RegGetDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", 0);
-        RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", dpi);
-    }
-    ~ScopedDpi()
-    {
-        if (had_)
-            RegPutDword(HKEY_CURRENT_USER, DesktopKey, "LogPixels", had_);
-        else
-            RegDropValue(HKEY_CURRENT_USER, DesktopKey, "LogPixels");
-    }
-
-private:
-    DWORD had_;
-};
 
 }  // namespace
 

@@ -16,7 +16,6 @@
 namespace {
 
 const char UninstKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PondelHarbor";
-const char DesktopKey[] = "Control Panel\\Desktop";
 const DWORD InstallMs = 120000;
 
 std::string InstallerPath()

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 const char UserKey[] = "Control Panel\\Screen Saver.PondelHarbor";
 const char InstallKey[] = "Software\\PondelHarbor";
@@ -265,12 +264,6 @@ bool Dialog::Enabled(int id) const
     return IsWindowEnabled(Item(id)) != 0;
 }
 
-int Dialog::Num(int id) const
-{
-    std::string t = Text(id);
-    return t.empty() ? -9999 : atoi(t.c_str());
-}
-
 HWND Dialog::Focus() const
 {
     GUITHREADINFO gi;
@@ -348,11 +341,6 @@ int Dialog::SpinPos(int id) const
 HANDLE Dialog::ButtonImage(int id) const
 {
     return (HANDLE)SendMessageA(Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0);
-}
-
-HANDLE Dialog::PictureImage(int id) const
-{
-    return (HANDLE)SendMessageA(Item(id), STM_GETIMAGE, IMAGE_BITMAP, 0);
 }
 
 bool Dialog::Shows(int id, const char* name) const

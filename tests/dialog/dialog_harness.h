@@ -52,7 +52,6 @@ public:
     bool Checked(int id) const;
     bool Visible(int id) const;
     bool Enabled(int id) const;
-    int Num(int id) const;  // a number display as a number
     HWND Focus() const;
 
     // BM_CLICK on a visible, enabled button; false (and nothing sent) otherwise.
@@ -69,9 +68,8 @@ public:
     void Spin(int id, bool up);
     int SpinPos(int id) const;
 
-    // Handles of the images shown by a button or a bitmap static.
+    // The handle of the image a button shows.
     HANDLE ButtonImage(int id) const;
-    HANDLE PictureImage(int id) const;
     // True when the control shows the named bitmap of exe's resources (the
     // screen pixels of the control, compared with the bitmap), waiting a
     // while for it to be painted.

@@ -65,7 +65,28 @@ void Edit(Dialog& d)
     d.Click(IDC_GUESTFISH);
 }
 
-TEST_F(DialogSave, CancelAndTheCloseBoxWriteNothing)
+// The per-user key may be read but not written.
+void ReadOnlyKey(bool readOnly)
+{
+    HKEY k = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, UserKey, 0, nullptr, 0, WRITE_DAC, nullptr, &k, nullptr))
+        return;
+    EXPLICIT_ACCESSA ea;
+    ZeroMemory(&ea, sizeof ea);
+    ea.grfAccessPermissions = readOnly ? KEY_READ : KEY_ALL_ACCESS;
+    ea.grfAccessMode = SET_ACCESS;
+    ea.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    ea.Trustee.ptstrName = (LPSTR) "EVERYONE";
+    PACL acl = nullptr;
+    SetEntriesInAclA(1, &ea, nullptr, &acl);
+    SetSecurityInfo(k, SE_REGISTRY_KEY,
+                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                    nullptr, acl, nullptr);
+    LocalFree(acl);
+    RegCloseKey(k);
+}
+
+TEST_F(DialogSave, CancelAndCloseWriteNothingAFailedRegistryWriteIsReported)
 {
     Data(Sets());
     {
@@ -88,6 +109,21 @@ TEST_F(DialogSave, CancelAndTheCloseBoxWriteNothing)
         EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), reg);
         EXPECT_EQ(Folder(in), files);
     }
+
+    // A per-user key that cannot be written: one report, the data file still saved.
+    ReadOnlyKey(true);
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    d.Click(IDC_SETNEXT);
+    d.Slide(IDC_PGLBAR, 27, IDC_PGLNO, "27");
+    d.reports.clear();
+    EXPECT_EQ(d.Ok(), 0u);
+    ReadOnlyKey(false);
+    ASSERT_EQ(d.reports.size(), 1u);
+    EXPECT_EQ(d.reports[0], "Error Point022 SYSTEM002 Registry Access Error");
+    std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Gen(lines[1], GenPGL), 27);
 }
 
 TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
@@ -202,50 +238,6 @@ TEST_F(DialogSave, WithoutTheInstallationKeyNothingCanBeSaved)
     EXPECT_FALSE(d.Click(IDOK));
     EXPECT_EQ(d.Cancel(), 0u);
     EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), "");
-}
-
-// The per-user key may be read but not written.
-void ReadOnlyKey(bool readOnly)
-{
-    HKEY k = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, UserKey, 0, nullptr, 0, WRITE_DAC, nullptr, &k, nullptr))
-        return;
-    EXPLICIT_ACCESSA ea;
-    ZeroMemory(&ea, sizeof ea);
-    ea.grfAccessPermissions = readOnly ? KEY_READ : KEY_ALL_ACCESS;
-    ea.grfAccessMode = SET_ACCESS;
-    ea.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
-    ea.Trustee.ptstrName = (LPSTR) "EVERYONE";
-    PACL acl = nullptr;
-    SetEntriesInAclA(1, &ea, nullptr, &acl);
-    SetSecurityInfo(k, SE_REGISTRY_KEY,
-                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
-                    nullptr, acl, nullptr);
-    LocalFree(acl);
-    RegCloseKey(k);
-}
-
-TEST_F(DialogSave, FailedRegistryWriteIsReportedAndTheDataFileStillSaved)
-{
-    Data(Sets());
-    {
-        Dialog d;
-        ASSERT_TRUE(d.Open());
-        EXPECT_EQ(d.Ok(), 0u);
-    }
-    ReadOnlyKey(true);
-    Dialog d;
-    ASSERT_TRUE(d.Open());
-    d.Click(IDC_SETNEXT);
-    d.Slide(IDC_PGLBAR, 27, IDC_PGLNO, "27");
-    d.reports.clear();
-    EXPECT_EQ(d.Ok(), 0u);
-    ReadOnlyKey(false);
-    ASSERT_EQ(d.reports.size(), 1u);
-    EXPECT_EQ(d.reports[0], "Error Point022 SYSTEM002 Registry Access Error");
-    std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(Gen(lines[1], GenPGL), 27);
 }
 
 // Writes every resource of module src into the file dst except the bitmap

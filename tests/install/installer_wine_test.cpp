@@ -167,12 +167,17 @@ TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
     std::string uninstaller = PathOf(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "UninstallString"));
 
     ASSERT_EQ(RunToEnd(uninstaller, "/S"), 0u);
-    // The uninstaller works on from a copy of itself: wait for its effects.
+    // The uninstaller works on from a copy of itself: wait for its effects,
+    // its own folder gone included.
+    std::string folder = uninstaller.substr(0, uninstaller.rfind('\\'));
     EXPECT_TRUE(WaitUntil(
-        [&] { return !FileExists(SystemScr()) && !KeyExists(HKEY_LOCAL_MACHINE, UninstKey) && !FileExists(uninstaller); },
+        [&] {
+            return !FileExists(SystemScr()) && !KeyExists(HKEY_LOCAL_MACHINE, UninstKey) &&
+                   !FileExists(uninstaller) && !FileExists(folder);
+        },
         InstallMs));
     EXPECT_EQ(RegDirSet(), 2) << "install key left";
-    EXPECT_FALSE(FileExists(uninstaller.substr(0, uninstaller.rfind('\\'))));
+    EXPECT_FALSE(FileExists(folder));
     EXPECT_FALSE(SameText(RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE"), SystemScr()));
     EXPECT_FALSE(FileExists(dir + "PondelData.ini"));
     EXPECT_EQ(ReadFileBytes(userFile), saved);

@@ -90,13 +90,17 @@ TEST(SetEdits, DeleteMovesLaterSetsUpAndKeepsTheProgramOnTheirScenes)
     }
 }
 
-TEST(SetEdits, AddOnlyFromTheLastSetAndNeverPastFifty)
+TEST(SetEdits, NextReachesTheLastSetAddOnlyFromThereNeverPastFifty)
 {
     LoadSets(3, 1);
     EXPECT_FALSE(SetAddOffered());
     SetAdd();
     EXPECT_EQ(m_nPGMax, 2);
     EXPECT_EQ(m_nIdx, 1);
+    SetStep(1);
+    EXPECT_EQ(m_nIdx, 2);
+    SetStep(1);
+    EXPECT_EQ(m_nIdx, 2);
 
     // Add stores the set it leaves; the new set is the record slot after it.
     m_nIdx = 2;

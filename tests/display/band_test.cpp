@@ -105,6 +105,7 @@ TEST(Band, ColourSlotOrders)
 {
     EXPECT_EQ(Colours(ChRepeat, {2, 5, 7}, 2, 8), (std::vector<int>{2, 5, 7, 5, 2, 5, 7, 5}));
     EXPECT_EQ(Colours(ChRound, {3, 8}, 3, 5), (std::vector<int>{3, 8, 3, 8, 3}));
+    EXPECT_EQ(Colours(ChRound, {0, 9}, 0, 4), (std::vector<int>{0, 9, 0, 9}));   // the tenth slot
     EXPECT_EQ(Colours(ChRepeat, {6}, 6, 5), (std::vector<int>{6, 0, 6, 0, 6}));
     EXPECT_EQ(Colours(ChRound, {}, 4, 3), (std::vector<int>{4, 4, 4}));     // none enabled
     EXPECT_EQ(Colours(ChRandom, {}, 4, 3), (std::vector<int>{4, 4, 4}));

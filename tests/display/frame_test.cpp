@@ -225,11 +225,13 @@ TEST(Frame, FailedDrawsEndTheFrame)
 
 TEST(Frame, HandEditedSwatchNumberShowsBlack)
 {
-    TwoFish();
-    m_nBackCC[0] = 99;
-    updateFrame();
-    ASSERT_GE(DdLog.size(), 2u);
-    EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,12,9,19) -> (0,20,1024,404)");
-    EXPECT_EQ(DdCallText(DdLog.back()), "Flip");
-    EXPECT_EQ(DdBadCalls, 0);
+    for (int swatch : {99, 32, -1}) {
+        TwoFish();
+        m_nBackCC[0] = swatch;
+        updateFrame();
+        ASSERT_GE(DdLog.size(), 2u);
+        EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,12,9,19) -> (0,20,1024,404)") << swatch;
+        EXPECT_EQ(DdCallText(DdLog.back()), "Flip");
+        EXPECT_EQ(DdBadCalls, 0);
+    }
 }

@@ -29,6 +29,17 @@ TEST(Population, SpeedAndFrameIntervalRules)
         EXPECT_EQ(faddx[0], t.x) << t.heading << " " << t.speed << " " << t.period;
         EXPECT_EQ(faddy[0], t.y) << t.heading << " " << t.speed << " " << t.period;
     }
+    // Turns keep a dash at its speed; an ordinary fish sometimes changes pace.
+    std::set<int> paces;
+    for (int t = 0; t < 200; t++) {
+        faddb[0] = DashSpeed;
+        SetFish(0);
+        EXPECT_EQ(faddb[0], DashSpeed);
+        faddb[0] = SpeedLow;
+        SetFish(0);
+        paces.insert(faddb[0]);
+    }
+    EXPECT_GT(paces.size(), 1u);
     // Ticks per animation frame at burst levels 1..4.
     for (auto& f : {std::vector<int>{70, 5, 4, 2, 1}, std::vector<int>{20, 9, 8, 2, 1}}) {
         nSpeed2 = f[0];

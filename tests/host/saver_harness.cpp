@@ -90,7 +90,13 @@ Proc StartSaver(const std::string& args, const std::string& exe, int x, int y)
     MouseTo(x, y);
     PumpFor(100);
     Proc p = StartProc(args, exe);
-    if (p.started && WaitUntil([] { return FindSaverWindow() != nullptr; }, 10000))
+    // The window shows once its creation, where the saver takes its mouse
+    // reference point, has ended; moves sent earlier would shift that point.
+    auto shown = [] {
+        HWND w = FindSaverWindow();
+        return w && IsWindowVisible(w);
+    };
+    if (p.started && WaitUntil(shown, 10000))
         PumpFor(400);
     return p;
 }

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Configure and build: native (logic + unit tests, ASan/UBSan), win64 (tested
-# under wine64) and win32 (the shipped PondelHarbor.scr).
-#   build.sh [native] [win64] [win32]     default: all three
+# under wine64) and win32 (the shipped PondelHarbor.scr); bench, on request,
+# the native benchmark (optimised, no sanitizers; see scripts/bench.sh).
+#   build.sh [native] [win64] [win32] [bench]     default: the first three
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${PH_JOBS:-2}
 configs=${*:-native win64 win32}
 for c in $configs; do
   b="${PH_BUILD_ROOT:-$root/build}/$c"
+  only=""
   case "$c" in
     native) tc="" ;;
+    bench) tc="-DPH_BENCH=ON -DPH_SANITIZE=OFF -DPH_TESTS=OFF"; only="--target fish_bench" ;;
     win64) tc="-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-x86_64.cmake" ;;
     win32) tc="-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-i686.cmake -DPH_TESTS=OFF" ;;
     *) echo "unknown build: $c" >&2; exit 2 ;;
@@ -18,5 +21,6 @@ for c in $configs; do
     # shellcheck disable=SC2086
     cmake -S "$root" -B "$b" -G Ninja $tc
   fi
-  cmake --build "$b" -j "$jobs"
+  # shellcheck disable=SC2086
+  cmake --build "$b" -j "$jobs" $only
 done

@@ -4,7 +4,8 @@
 #   wine-env.sh setup DIR     fresh WINEPREFIX in DIR/prefix, own Xvfb display,
 #                             GDI renderer for DirectDraw, no crash debugger.
 #                             PH_WINE_MONITORS=2: two monitors (1024x768 and
-#                             800x600 to its right) instead of one 1024x768
+#                             800x600 to its right) instead of one 1024x768;
+#                             PH_WINE_SCREEN=WxHxD another single screen
 #   wine-env.sh display DIR   WINEPREFIX in DIR/prefix on the current $DISPLAY,
 #                             made once (GDI renderer) and kept for later runs
 #   wine-env.sh cleanup DIR   stops wineserver and the X servers started by setup
@@ -76,7 +77,7 @@ start_server() {
   return 1
 }
 
-host_screen=1024x768x24
+host_screen=${PH_WINE_SCREEN:-1024x768x24}
 if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then host_screen=1824x768x24; fi
 
 case "$cmd" in

@@ -9,10 +9,6 @@
 #include "scrn01/settings/startvalues.h"
 #include "scrn01/store/regstore.h"
 
-const int CaptionGap = 5;          // px between the band and the caption or title
-const int CaptionH = 20, CaptionBlueH = 19, TitleH = 32;
-const int CaptionRight = 185, CaptionRightEnd = 10;   // caption x from GW - 185 to GW - 10
-const int TitleX = 5, TitleShow = 36, TitleLift = 4;
 const int CornerGap = 5;           // full height: the title's distance from the top-left corner
 const int BlinkUp = 20, BlinkLeft = 30;   // random offset ranges of the blinking pictures
 const int FastScroll = 5;          // speeds below this move several px per step

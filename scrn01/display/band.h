@@ -8,6 +8,10 @@ const int BLKWL = 1, BLKHT = 20, BLKWR = 10, BLKHB = 30;   // black region
 const int CPRWL = 1, CPRWR = 170, CPRHT = 43, CPRHB = 71;  // credit caption on black / blue
 const int CT1WL = 247, CT1WR = 390, CT1HT = 28, CT1HB = 63;   // title, Japanese script
 const int CT2WL = 416, CT2WR = 581, CT2HT = 29, CT2HB = 64;   // title, Latin script
+const int CaptionGap = 5;          // px between the band and the caption or title
+const int CaptionH = 20, CaptionBlueH = 19, TitleH = 32;
+const int CaptionRight = 185, CaptionRightEnd = 10;   // caption x from GW - 185 to GW - 10
+const int TitleX = 5, TitleShow = 36, TitleLift = 4;
 const int SwatchW = 10;       // swatch cell width; cell n starts at x = 10n
 const int SpeedMax = 50;      // slowest scroll speed
 const int ChRandom = 1, ChRound = 2, ChRepeat = 3;   // colour change types

@@ -2,7 +2,9 @@
 //   phprobe NAME          prints "gdi=N user=N ws_kb=N peak_ws_kb=N private_kb=N"
 //   phprobe --close NAME  asks its windows to close and waits up to 10 s for its end
 //   phprobe --hold        keeps the Wine session's desktop up, as a logged-on
-//                         session has it, until it is killed
+//                         session has it, until it is killed; prints "ready" once up
+//   phprobe --clock       prints "offset=S": Linux uptime minus Wine's clock (the
+//                         performance counter, which Wine's trace timestamps use), s
 // Exit status 1 when no such process runs (or, with --close, it did not end).
 // Where the system has no GetGuiResources (Wine answers "not implemented"),
 // GDI objects are counted in the process's GDI handle table and USER objects
@@ -19,6 +21,7 @@
 const DWORD CloseWaitMs = 10000;
 const SIZE_T GdiTableMax = 0x10000;  // handle slots of a GDI handle table
 const SIZE_T PageSize = 4096;
+const char UptimeFile[] = "Z:\\proc\\uptime";   // the Linux uptime, through Wine's Z: drive
 const SIZE_T PebGdiTable = 0xF8;  // PEB field of the table's address (64-bit)
 const SIZE_T GdiEntrySize = 24;   // object, owner, unique, type, flags, user pointer
 const SIZE_T GdiEntryUnique = 12, GdiEntryType = 14;
@@ -141,17 +144,39 @@ static int Close(DWORD pid)
     return ended ? 0 : 1;
 }
 
+// The two clocks read back to back; Wine's runs from the raw monotonic clock,
+// which drifts from the uptime the kernel gives process start times in.
+static int ClockOffset()
+{
+    FILE* fp = fopen(UptimeFile, "r");
+    double up = 0;
+    LARGE_INTEGER q, f;
+    QueryPerformanceCounter(&q);
+    QueryPerformanceFrequency(&f);
+    bool ok = fp && fscanf(fp, "%lf", &up) == 1;
+    if (fp)
+        fclose(fp);
+    if (!ok)
+        return 1;
+    printf("offset=%.3f\n", up - (double)q.QuadPart / (double)f.QuadPart);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc == 2 && lstrcmpA(argv[1], "--clock") == 0)
+        return ClockOffset();
     if (argc == 2 && lstrcmpA(argv[1], "--hold") == 0) {
         // Wine starts the desktop process for the first window of a session
         // and ends it with the session's last program.
         GetDesktopWindow();
+        puts("ready");
+        fflush(stdout);
         Sleep(INFINITE);
     }
     bool close = argc == 3 && lstrcmpA(argv[1], "--close") == 0;
     if (argc != 2 && !close) {
-        fprintf(stderr, "usage: phprobe [--close] NAME | --hold\n");
+        fprintf(stderr, "usage: phprobe [--close] NAME | --hold | --clock\n");
         return 2;
     }
     DWORD pid = FindProcess(argv[argc - 1]);

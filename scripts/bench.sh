@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Benchmark: the real saver (/s, 100 fish) against the floor program
-# (bench/floor.cpp, the same set-up and draws without fish logic), one after
-# the other for the same time, full screen under wine64 on a private Xvfb at
-# each size; then the native timings of the per-tick arithmetic. Prints a table.
-#   bench.sh [seconds]     seconds per run, default 60
+# (bench/floor.cpp: the same set-up and draws without fish logic), full screen
+# under wine64 at each size. The two run side by side, each on an Xvfb and a
+# Wine prefix of its own, and are measured over the same seconds, so that the
+# load of a shared machine weighs on both alike. Then the native timings of
+# the per-tick arithmetic. Prints a table.
+#   bench.sh [seconds]     measured seconds, default 60
 # PH_BENCH_SIZES   screen sizes, default "1024x768 1920x1080"
-# PH_BENCH_ROUNDS  floor-then-saver rounds per size, default 1
+# PH_BENCH_ROUNDS  rounds per size, default 1; the program started first alternates
 # PH_BENCH_BUILD=0 neither installs nor builds (the builds must exist)
+# PH_BENCH_SCR     another saver to measure (default: the win64 build's)
 # Frames and the first frame come from Wine's own frame trace (WINEDEBUG +fps),
-# CPU time from /proc; object counts and memory from bench/probe.cpp.
+# CPU time from /proc, object counts and memory from bench/probe.cpp.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 secs=${1:-60}
@@ -19,14 +22,14 @@ if [ "${PH_BENCH_BUILD:-1}" != 0 ]; then
   "$root/scripts/build.sh" win64 bench
 fi
 w64="${PH_BUILD_ROOT:-$root/build}/win64"
-scr="$w64/PondelHarbor.scr"
-floor="$w64/bench/phfloor.exe"
+declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="${PH_BENCH_SCR:-$w64/PondelHarbor.scr}")
+declare -A args=([floor]="" [saver]="/s")
 probe="$w64/bench/phprobe.exe"
 native="${PH_BUILD_ROOT:-$root/build}/bench/bench/fish_bench"
 work="${PH_BUILD_ROOT:-$root/build}/bench-run"
 tick_hz=$(getconf CLK_TCK)
 period_ms=70                      # the saver's timer
-warm=$(( secs < 8 ? 1 : 3 ))      # seconds after the first frame before measuring
+warm=$(( secs < 8 ? 1 : 3 ))      # seconds after the first frames before measuring
 # shellcheck disable=SC1003
 instwin='C:\phbench\'             # the scratch installation, as the saver sees it
 status=0
@@ -37,12 +40,29 @@ fail() { echo "bench: $*" >&2; status=1; }
 now() { cut -d' ' -f1 /proc/uptime; }
 # CPU ticks (user + system) of a process; nothing when it has ended.
 cpu() { awk '{ sub(/^.*\) /, ""); split($0, f, " "); print f[12] + f[13] }' "/proc/$1/stat" 2>/dev/null; }
-# Start of a process, seconds since boot (the clock of /proc/uptime and of Wine's timestamps).
+# Start of a process, seconds since boot (the clock of /proc/uptime).
 started() { awk -v hz="$tick_hz" '{ sub(/^.*\) /, ""); split($0, f, " "); printf "%.2f\n", f[20] / hz }' "/proc/$1/stat"; }
+# run_in TAG COMMAND...: the command in the Wine environment of TAG.
+run_in() {
+  local d=${envdir[$1]}
+  shift
+  # shellcheck disable=SC1091
+  (. "$d/env" && exec "$@")
+}
+env_var() { run_in "$1" printenv "$2"; }
+# spawn TAG COMMAND...: the same in the background; its pid in $spawned.
+spawn() {
+  local d=${envdir[$1]}
+  shift
+  # shellcheck disable=SC1091
+  (. "$d/env" && exec "$@") &
+  spawned=$!
+}
 
 # Scratch installation: install key, per-user values, data file of one scene.
 install_scene() {
-  local dir="$WINEPREFIX/drive_c/phbench"
+  local dir
+  dir="$(env_var saver WINEPREFIX)/drive_c/phbench"
   mkdir -p "$dir"
   cp "$root/bench/scene100.ini" "$dir/PondelData.ini"
   # Values: "Midum" height, scroll speed 5, scaled fish, no guests, every kind owned.
@@ -64,47 +84,53 @@ REGEDIT4
 "NAUSJEN"=dword:00002ee0
 "OKSKKIS"="11111111111111111111111111111111111"
 EOT
-  "$WINE" reg import "${instwin}bench.reg" >/dev/null 2>&1
+  run_in saver "$WINE" reg import "${instwin}bench.reg" >/dev/null 2>&1
 }
 
-# run TAG EXE ARGS...: one program for $secs; appends a result line to $results.
-run_one() {
-  local tag=$1 exe=$2
-  shift 2
-  local name log pid t0 t1 c0 c1 s0 s1 p0 p1 start first frames
-  name=$(basename "$exe")
-  log="$work/$size-$tag-$round.log"
-  WINEDEBUG=-all,+fps,+timestamp "$WINE" "$exe" "$@" >/dev/null 2>"$log" &
-  pid=$!
-  start=$(started "$pid")
+# start TAG: the program of TAG, traced; waits for its first frame.
+start() {
+  local t=$1 log="$work/$size-$1-$round.log"
+  log_of[$t]=$log
+  # shellcheck disable=SC2086
+  spawn "$t" env WINEDEBUG=-all,+fps,+timestamp "$WINE" "${exe[$t]}" ${args[$t]} >/dev/null 2>"$log"
+  pid[$t]=$spawned
+  start_of[$t]=$(started "${pid[$t]}")
   for _ in $(seq 300); do
-    grep -q 'fps:wined3d_cs_exec_present' "$log" && break
-    kill -0 "$pid" 2>/dev/null || break
+    grep -q 'fps:wined3d_cs_exec_present' "$log" && return 0
+    kill -0 "${pid[$t]}" 2>/dev/null || break
     sleep 0.1
   done
-  if ! grep -q 'fps:wined3d_cs_exec_present' "$log"; then
-    fail "$tag at $size showed no frame (log: $log)"
-    kill "$pid" 2>/dev/null || true
+  fail "$t at $size showed no frame (log: $log)"
+  return 1
+}
+
+# sample TAG 0|1: the counters of TAG at the start or the end of the measured time.
+sample() {
+  local t=$1 n=$2
+  cpu_of[$t$n]=$(cpu "${pid[$t]}")
+  srv_of[$t$n]=$(($(cpu "${srv_pid[$t]}") + $(cpu "${xvfb_pid[$t]}")))
+}
+probe_of() { run_in "$1" "$WINE" "$probe" "$(basename "${exe[$1]}")" 2>/dev/null || true; }
+
+# finish TAG: ends the program and appends its result line to $results.
+finish() {
+  local t=$1 log=${log_of[$1]} first frames p0=${probe0[$1]} p1=${probe1[$1]}
+  run_in "$t" "$WINE" "$probe" --close "$(basename "${exe[$t]}")" >/dev/null 2>&1 ||
+    kill "${pid[$t]}" 2>/dev/null || true
+  wait "${pid[$t]}" 2>/dev/null || true
+  if [ -z "${cpu_of[${t}1]}" ] || [ -z "$p0" ] || [ -z "$p1" ]; then
+    fail "$t at $size ended before the measurement did (log: $log)"
     return
   fi
-  sleep "$warm"
-  t0=$(now); c0=$(cpu "$pid"); s0=$(server_cpu)
-  p0=$("$WINE" "$probe" "$name" 2>/dev/null || true)
-  sleep "$secs"
-  t1=$(now); c1=$(cpu "$pid" 2>/dev/null || echo); s1=$(server_cpu)
-  p1=$("$WINE" "$probe" "$name" 2>/dev/null || true)
-  if [ -z "$c1" ] || [ -z "$p0" ] || [ -z "$p1" ]; then
-    fail "$tag at $size ended before the measurement did (log: $log)"
-    kill "$pid" 2>/dev/null || true
-    return
-  fi
-  "$WINE" "$probe" --close "$name" >/dev/null 2>&1 || kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  case "$p0 $p1" in
+    *gdi=-1* | *gdi=0\ * | *user=0\ *) fail "$t at $size: the probe counted no objects ($p0 / $p1)" ;;
+  esac
   # Wine prints each program's frame rate since its last line; frames of
   # [t0, t1] are the rates times the parts of their intervals inside it.
-  read -r first frames < <(awk -v t0="$t0" -v t1="$t1" '
+  # Its timestamps are in Wine's clock, moved here into that of /proc/uptime.
+  read -r first frames < <(awk -v t0="$t0" -v t1="$t1" -v off="$offset" '
     /trace:fps:wined3d_cs_exec_present/ {
-      split($1, a, ":"); ts = a[1] + 0
+      split($1, a, ":"); ts = a[1] + off
       r = $0; sub(/.*approx /, "", r); sub(/fps.*/, "", r); r += 0
       if (first == "") { first = ts; prev = ts; next }
       lo = prev > t0 ? prev : t0; hi = ts < t1 ? ts : t1
@@ -115,62 +141,123 @@ run_one() {
       if (prev < t1) { lo = prev > t0 ? prev : t0; frames += lastr * (t1 - lo) }
       printf "%s %.1f\n", first, frames
     }' "$log")
-  echo "$size $tag $round $t0 $t1 $c0 $c1 $s0 $s1 $start $first $frames $p0 / $p1" >>"$results"
+  if ! awk -v f="$frames" 'BEGIN { exit !(f > 0) }'; then
+    fail "$t at $size: no frames counted in the measured time (log: $log)"
+  fi
+  echo "$size $t $round $t0 $t1 ${cpu_of[${t}0]} ${cpu_of[${t}1]} ${srv_of[${t}0]} ${srv_of[${t}1]}" \
+    "${start_of[$t]} $first $frames $p0 / $p1" >>"$results"
 }
-
-# CPU ticks of the wineserver and the X server of this size.
-server_cpu() { echo $(($(cpu "$server_pid") + $(cpu "$PH_XVFB_PID"))); }
 
 results="$work/results.txt"
 : >"$results"
+declare -A envdir pid log_of start_of cpu_of srv_of srv_pid xvfb_pid hold_pid probe0 probe1
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
-  dir="$work/wine-$size"
-  PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "$dir" >/dev/null
-  # shellcheck disable=SC1091
-  . "$dir/env"
-  # One server for all runs of this size, started before any of them.
-  "$WINESERVER" -f -p &
-  server_pid=$!
+  for t in floor saver; do
+    envdir[$t]="$work/wine-$size-$t"
+    PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null &
+  done
+  wait
+  WINE=$(env_var floor WINE)
+  WINESERVER=$(env_var floor WINESERVER)
+  for t in floor saver; do
+    # shellcheck disable=SC1091
+    xvfb_pid[$t]=$(. "${envdir[$t]}/env" && echo "$PH_XVFB_PID")
+    # One server for all the runs of this environment, started before them.
+    spawn "$t" "$WINESERVER" -f -p
+    srv_pid[$t]=$spawned
+  done
   install_scene
-  # The desktop stays up between the runs, as in a logged-on session.
-  "$WINE" "$probe" --hold &
-  hold_pid=$!
-  sleep 1
+  for t in floor saver; do
+    # The desktop stays up between the runs, as in a logged-on session.
+    spawn "$t" "$WINE" "$probe" --hold >"$work/hold-$t.txt"
+    hold_pid[$t]=$spawned
+  done
+  for t in floor saver; do
+    for _ in $(seq 100); do
+      grep -qs ready "$work/hold-$t.txt" && break
+      sleep 0.1
+    done
+  done
+  sleep 0.5
   for round in $(seq "$rounds"); do
-    run_one floor "$floor"
-    run_one saver "$scr" /s
-    if [ -f "$WINEPREFIX/drive_c/phbench/PondelErr.log" ]; then
-      fail "the saver reported errors at $size: $(head -c 300 "$WINEPREFIX/drive_c/phbench/PondelErr.log")"
+    order="floor saver"
+    if [ $((round % 2)) = 0 ]; then order="saver floor"; fi
+    ok=1
+    for t in $order; do start "$t" || ok=0; done
+    if [ "$ok" = 1 ]; then
+      offset=$(run_in floor "$WINE" "$probe" --clock | sed -n 's/^offset=//p')
+      sleep "$warm"
+      t0=$(now)
+      for t in floor saver; do sample "$t" 0; done
+      for t in floor saver; do probe0[$t]=$(probe_of "$t"); done
+      sleep "$secs"
+      t1=$(now)
+      for t in floor saver; do sample "$t" 1; done
+      for t in floor saver; do probe1[$t]=$(probe_of "$t"); done
+      for t in floor saver; do finish "$t"; done
+    else
+      for t in floor saver; do kill "${pid[$t]}" 2>/dev/null || true; done
+    fi
+    if [ -f "${envdir[saver]}/prefix/drive_c/phbench/PondelErr.log" ]; then
+      fail "the saver reported errors at $size: $(head -c 300 "${envdir[saver]}/prefix/drive_c/phbench/PondelErr.log")"
     fi
   done
-  kill "$hold_pid" 2>/dev/null || true
-  "$root/scripts/wine-env.sh" cleanup "$dir"
-  wait "$server_pid" "$hold_pid" 2>/dev/null || true
+  for t in floor saver; do
+    kill "${hold_pid[$t]}" 2>/dev/null || true
+    "$root/scripts/wine-env.sh" cleanup "${envdir[$t]}"
+  done
+  wait
+  for t in floor saver; do rm -rf "${envdir[$t]}"; done   # 700 MB each
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
-echo "PondelHarbor benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), $secs s per run, 100 fish"
+echo "PondelHarbor benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'): saver (100 fish) and floor side by side," \
+  "$secs s measured per round"
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
   "load average before $load_before, after $load_after"
-echo "CPU: of the program's process, per 1,000 frames; server: wineserver and Xvfb together"
-printf '%-10s %-6s %9s %6s %11s %9s %8s %11s %9s %13s %9s\n' size prog 'CPU s/1k' ratio \
-  "fps/$(awk -v p="$period_ms" 'BEGIN { printf "%.1f", 1000 / p }')" 'first ms' 'peak MB' 'GDI st>end' 'USER' \
-  'private MB' 'server s'
-awk -v hz="$tick_hz" '
-  function kv(s, k,   i, n, f) { n = split(s, f, " "); for (i = 1; i <= n; i++) if (index(f[i], k "=") == 1) return substr(f[i], length(k) + 2); return "?" }
+echo "CPU: of the program's process, s per 1,000 frames; server: its wineserver and Xvfb together"
+printf '%-10s %-6s %5s %9s %6s %8s %8s %8s %11s %9s %13s %8s\n' size prog round 'CPU s/1k' ratio \
+  "fps/$(awk -v p="$period_ms" 'BEGIN { printf "%.1f", 1000 / p }')" 'first ms' 'peak MB' 'GDI st>end' \
+  'USER' 'private MB' 'server s'
+# Rows of each run; with several rounds, the rounds of each size together
+# (CPU and frames summed, the first frame averaged, the peak the largest).
+awk -v hz="$tick_hz" -v rounds="$rounds" '
+  function kv(s, k,   i, n, f) {
+    n = split(s, f, " ")
+    for (i = 1; i <= n; i++) if (index(f[i], k "=") == 1) return substr(f[i], length(k) + 2)
+    return "?"
+  }
+  function per1k(ticks, frames) { return frames > 0 ? ticks / hz / frames * 1000 : 0 }
+  function row(size, tag, round, cpu, ratio, fps, first, peak, objs) {
+    printf "%-10s %-6s %5s %9.3f %6s %8.2f %8.0f %8.1f %s\n", size, tag, round, cpu, ratio, fps, first, peak, objs
+  }
   {
     split($0, half, " / "); n = split(half[1], f, " ")
     size = f[1]; tag = f[2]; dt = f[5] - f[4]; frames = f[12]
     p0 = ""; for (i = 13; i <= n; i++) p0 = p0 " " f[i]
     p1 = half[2]
-    cpu = frames > 0 ? (f[7] - f[6]) / hz / frames * 1000 : 0
-    srv = frames > 0 ? (f[9] - f[8]) / hz / frames * 1000 : 0
+    cpu = per1k(f[7] - f[6], frames)
     if (tag == "floor") { floorcpu = cpu; ratio = "-" } else ratio = floorcpu > 0 ? sprintf("%.3f", cpu / floorcpu) : "?"
-    printf "%-10s %-6s %9.3f %6s %11.2f %9.0f %8.1f %5s>%-5s %4s>%-4s %6.1f>%-6.1f %9.3f\n", size, tag, cpu, ratio,
-      (dt > 0 ? frames / dt : 0), (f[11] - f[10]) * 1000, kv(p1, "peak_ws_kb") / 1024,
-      kv(p0, "gdi"), kv(p1, "gdi"), kv(p0, "user"), kv(p1, "user"),
-      kv(p0, "private_kb") / 1024, kv(p1, "private_kb") / 1024, srv
+    objs = sprintf("%5s>%-5s %4s>%-4s %6.1f>%-6.1f %8.3f", kv(p0, "gdi"), kv(p1, "gdi"), kv(p0, "user"),
+                   kv(p1, "user"), kv(p0, "private_kb") / 1024, kv(p1, "private_kb") / 1024, per1k(f[9] - f[8], frames))
+    row(size, tag, f[3], cpu, ratio, dt > 0 ? frames / dt : 0, (f[11] - f[10]) * 1000, kv(p1, "peak_ws_kb") / 1024, objs)
+    k = size SUBSEP tag
+    if (!(size in seen)) { seen[size] = 1; order[++nsizes] = size }
+    ticks[k] += f[7] - f[6]; srv[k] += f[9] - f[8]; fr[k] += frames; time[k] += dt
+    firsts[k] += (f[11] - f[10]) * 1000; runs[k]++
+    if (kv(p1, "peak_ws_kb") / 1024 > peak[k]) peak[k] = kv(p1, "peak_ws_kb") / 1024
+  }
+  END {
+    if (rounds < 2) exit
+    for (j = 1; j <= nsizes; j++) {
+      size = order[j]; fl = size SUBSEP "floor"; sv = size SUBSEP "saver"
+      if (!runs[fl] || !runs[sv]) continue
+      fc = per1k(ticks[fl], fr[fl]); sc = per1k(ticks[sv], fr[sv])
+      row(size, "floor", "all", fc, "-", fr[fl] / time[fl], firsts[fl] / runs[fl], peak[fl], sprintf("%46.3f", per1k(srv[fl], fr[fl])))
+      row(size, "saver", "all", sc, fc > 0 ? sprintf("%.3f", sc / fc) : "?", fr[sv] / time[sv], firsts[sv] / runs[sv], peak[sv],
+          sprintf("%46.3f", per1k(srv[sv], fr[sv])))
+    }
   }' "$results"
 
 echo

@@ -150,14 +150,21 @@ finish() {
 
 results="$work/results.txt"
 : >"$results"
-declare -A envdir pid log_of start_of cpu_of srv_of srv_pid xvfb_pid hold_pid probe0 probe1
+declare -A envdir setup_pid pid log_of start_of cpu_of srv_of srv_pid xvfb_pid hold_pid probe0 probe1
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
   for t in floor saver; do
     envdir[$t]="$work/wine-$size-$t"
     PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null &
+    setup_pid[$t]=$!
   done
-  wait
+  for t in floor saver; do
+    if ! wait "${setup_pid[$t]}"; then
+      fail "no Wine environment for the $t at $size"
+      for u in floor saver; do "$root/scripts/wine-env.sh" cleanup "${envdir[$u]}"; done
+      exit 1
+    fi
+  done
   WINE=$(env_var floor WINE)
   WINESERVER=$(env_var floor WINESERVER)
   for t in floor saver; do

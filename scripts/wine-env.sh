@@ -67,7 +67,12 @@ start_server() {
     server_pid=$!
     for _ in $(seq 50); do
       kill -0 "$server_pid" 2>/dev/null || break
-      if [ -e "/tmp/.X11-unix/X$d" ]; then server_display=$d; return 0; fi
+      # Ours only when its lock names our server: another one started at the
+      # same moment on the same number may own the socket.
+      if [ -e "/tmp/.X11-unix/X$d" ] && [ "$(tr -d ' ' <"/tmp/.X$d-lock" 2>/dev/null)" = "$server_pid" ]; then
+        server_display=$d
+        return 0
+      fi
       sleep 0.1
     done
     kill "$server_pid" 2>/dev/null || true

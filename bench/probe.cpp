@@ -21,9 +21,9 @@
 const DWORD CloseWaitMs = 10000;
 const SIZE_T GdiTableMax = 0x10000;  // handle slots of a GDI handle table
 const SIZE_T PageSize = 4096;
-const char UptimeFile[] = "Z:\\proc\\uptime";   // the Linux uptime, through Wine's Z: drive
-const SIZE_T PebGdiTable = 0xF8;  // PEB field of the table's address (64-bit)
-const SIZE_T GdiEntrySize = 24;   // object, owner, unique, type, flags, user pointer
+const char UptimeFile[] = "Z:\\proc\\uptime";  // the Linux uptime, through Wine's Z: drive
+const SIZE_T PebGdiTable = 0xF8;               // PEB field of the table's address (64-bit)
+const SIZE_T GdiEntrySize = 24;                // object, owner, unique, type, flags, user pointer
 const SIZE_T GdiEntryUnique = 12, GdiEntryType = 14;
 const WORD GdiStockBit = 0x80;  // in the unique word: a stock object
 static_assert(sizeof(void*) == 8, "the handle table layout is that of 64-bit processes");

@@ -5,6 +5,9 @@
 
 #include <commctrl.h>
 
+const char CommonControlsDll[] = "comctl32.dll";  // version 6, as the manifest asks
+typedef BOOL(WINAPI* InitControlsFn)(const INITCOMMONCONTROLSEX*);
+
 HINSTANCE hMainInstance;
 BOOL fOnWin95;
 
@@ -32,9 +35,16 @@ int DoSaverPreview(LPCSTR text)
 
 int DoConfigBox(HWND owner)
 {
-    // The dialog holds a tab control, trackbars and up-down controls.
+    // The dialog holds a tab control, trackbars and up-down controls. The
+    // common controls library is loaded here, for the dialog alone: the saving
+    // modes never map it nor hold the objects its start-up creates.
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&icc);
+    HMODULE controls = LoadLibraryA(CommonControlsDll);
+    InitControlsFn init =
+        controls ? (InitControlsFn)(void*)GetProcAddress(controls, "InitCommonControlsEx")
+                 : nullptr;
+    if (init)
+        init(&icc);
     if (!RegisterDialogClasses(hMainInstance))
         return 0;
     return (int)DialogBoxParamA(hMainInstance, MAKEINTRESOURCEA(DLG_SCRNSAVECONFIGURE), owner,

@@ -9,17 +9,32 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scr="$root/build/win64/PondelHarbor.scr"
 args=${*:-/s}
 dir="$root/build/run-wine"
+
+# What the installer leaves: the install key naming a data folder that holds
+# the shared scene sets. A user's own settings there are kept between runs.
+installed() {
+  local data="$WINEPREFIX/drive_c/ProgramData/PondelHarbor"
+  mkdir -p "$data"
+  [ -f "$data/PondelData.ini" ] || cp "$root/build/win64/installer/PondelData.ini" "$data/"
+  local key='HKCR\Software\PondelHarbor'
+  "$WINE" reg add "$key" /v Directory /t REG_SZ /d 'C:\ProgramData\PondelHarbor\' /f >/dev/null
+  "$WINE" reg add "$key" /v FullScreenFlg /t REG_DWORD /d 1 /f >/dev/null
+  "$WINE" reg add "$key" /v BackColorsFlg /t REG_DWORD /d 0 /f >/dev/null
+}
+
 if [ -n "${DISPLAY:-}" ]; then
   # A prefix of our own on the user's display; ~/.wine is left alone.
   "$root/scripts/wine-env.sh" display "$dir" >/dev/null
   # shellcheck disable=SC1091
   . "$dir/env"
+  installed
   # shellcheck disable=SC2086
   exec "$WINE" "$scr" $args
 fi
 "$root/scripts/wine-env.sh" setup "$dir" >/dev/null
 # shellcheck disable=SC1091
 . "$dir/env"
+installed
 shot="$root/build/screenshot.png"
 # shellcheck disable=SC2086
 "$WINE" "$scr" $args &

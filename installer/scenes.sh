@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the shared data file PondelData.ini that the installer puts into the
 # data folder: a few scene sets and a program that shows them in turn. Every
-# set has kind 1 (owned from the start) and kinds the user wins later.
+# set has kind 1 (owned from the start) and kinds the user wins later, each
+# in water colours it stands out from (tests/install/shared_data_test.cpp).
 #   scenes.sh OUT
 set -eu
 out=${1:?output file}
@@ -38,9 +39,11 @@ scene() {
   # Pond: a mixed shoal in blue water.
   scene 1 "0 1 4 20 100" "1:0:60:100:20 2:0:25:110:15 3:0:15:90:10 8:0:10:120:10" \
     "20 21 22 23" "2 1 150"
-  # Sunset: a crowd of small fish in warm colours, changing all at once.
+  # Sunset: a crowd of small fish in warm colours, changing all at once, in
+  # a sky from gold through crimson and orchid to violet and back; orange
+  # water would hide the orange fish.
   scene 2 "1 0 3 30 80" "1:0:50:90:30 4:0:30:100:20 9:0:15:110:10 15:1:2:150:0" \
-    "8 9 10 14" "3 1 120"
+    "6 13 14 16" "3 1 120"
   # Deep water: a few large fish and one rare giant.
   scene 3 "0 1 5 12 140" "1:0:40:120:10 5:0:30:140:10 10:0:20:130:15 22:1:1:200:0" \
     "19 18 27" "1 0 300"

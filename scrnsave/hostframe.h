@@ -9,7 +9,6 @@ const UINT SAVER_VERIFY_PASSWORD = 0x8000;
 
 extern BOOL fOnWin95;
 extern HWND hMainWindow;
-extern BOOL fChildPreview;
 extern BOOL fClosing;
 extern BOOL fCheckingPassword;
 

@@ -14,3 +14,4 @@ BOOL WINAPI RegisterDialogClasses(HANDLE hInst);
 LRESULT WINAPI DefScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 extern HINSTANCE hMainInstance;   // the .scr's module: bitmaps, dialog template
+extern BOOL fChildPreview;        // started with /p: a child of the window named there

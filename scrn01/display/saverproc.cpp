@@ -6,6 +6,7 @@
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/tuning.h"
 #include "scrn01/display/frame.h"
+#include "scrn01/display/preview.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
@@ -14,9 +15,7 @@
 #include "scrn01/store/regstore_win.h"
 
 const UINT_PTR TimerId = 10;
-const int PreviewW = 152, PreviewH = 112;       // client size of a preview window
-const int PreviewShowW = 150, PreviewShowH = 110;
-const int PreviewUpperY = 1, PreviewLowerY = 112;
+const int PreviewUpperY = 1, PreviewLowerY = 112;  // the two halves of "DSP01"
 const int DeleteTries = 500, ReleaseTries = 10000;
 
 RECT rca;
@@ -58,31 +57,60 @@ static bool Create(HWND hWnd)
     RegDirSet();
     FileRead1();
     TMRndm();
-    if (GetClientRect(hWnd, &rca)) {
-        if (rca.right == PreviewW && rca.bottom == PreviewH) {
-            af1 = 1;
-            af3 = 0;
-            nSpeed = nSpeed1;
-        } else {
-            ReadSettings();
-            if (!SetUp(hWnd))
-                return false;
-            nSpeed = nSpeed2;
-        }
+    bool measured = GetClientRect(hWnd, &rca) != 0;
+    // A preview window of any size shows the picture: at 125-200 % display
+    // scaling it is larger than 152 x 112, and hosts may give any size.
+    if (fChildPreview) {
+        af1 = 1;
+        af3 = 0;
+        nSpeed = nSpeed1;
+    } else if (measured) {
+        ReadSettings();
+        if (!SetUp(hWnd))
+            return false;
+        nSpeed = nSpeed2;
     }
     SetTimer(hWnd, TimerId, nSpeed, nullptr);
     af2 = 0;
     return true;
 }
 
+// Paints the window's background in the client area rc around the picture at `at`.
+static void PaintBars(HDC dc, HWND hWnd, const RECT& rc, const PicRect& at)
+{
+    HBRUSH bg = (HBRUSH)GetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND);
+    if (!bg)
+        return;
+    const RECT bars[] = {{0, 0, rc.right, at.y},
+                         {0, at.y + at.h, rc.right, rc.bottom},
+                         {0, at.y, at.x, at.y + at.h},
+                         {at.x + at.w, at.y, rc.right, at.y + at.h}};
+    for (const RECT& r : bars)
+        if (r.right > r.left && r.bottom > r.top)
+            FillRect(dc, &r, bg);
+}
+
 static void PaintPreview(HWND hWnd)
 {
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hWnd, &rc);
+    PicRect at = PreviewPlace(rc.right, rc.bottom);
+    int srcY = m_nJPF == 1 ? PreviewUpperY : PreviewLowerY;
     hdc = GetDC(hWnd);
     hdc_mem = CreateCompatibleDC(hdc);
     HBITMAP pic = LoadBitmapA(hMainInstance, "DSP01");
     SelectObject(hdc_mem, pic);
-    BitBlt(hdc, 1, 1, PreviewShowW, PreviewShowH, hdc_mem, 1,
-           m_nJPF == 1 ? PreviewUpperY : PreviewLowerY, SRCCOPY);
+    PaintBars(hdc, hWnd, rc, at);
+    if (at.w == PreviewShowW && at.h == PreviewShowH) {
+        BitBlt(hdc, at.x, at.y, at.w, at.h, hdc_mem, PreviewMargin, srcY, SRCCOPY);
+    } else {
+        // Averaged, so that thin lines and letters survive the scaling.
+        int mode = SetStretchBltMode(hdc, HALFTONE);
+        SetBrushOrgEx(hdc, 0, 0, nullptr);
+        StretchBlt(hdc, at.x, at.y, at.w, at.h, hdc_mem, PreviewMargin, srcY, PreviewShowW,
+                   PreviewShowH, SRCCOPY);
+        SetStretchBltMode(hdc, mode);
+    }
     int i = 0;
     while (i < DeleteTries && DeleteDC(hdc_mem))
         i++;

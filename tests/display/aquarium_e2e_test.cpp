@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,26 @@ protected:
     }
 };
 
+// Mean difference per channel between colour c and the picture averaged
+// over (x0, y0)..(x1, y1), pixels counting by the share of them covered.
+double DiffFromArea(const Shot& pic, COLORREF c, double x0, double y0, double x1, double y1)
+{
+    double sum[3] = {0, 0, 0}, area = 0;
+    for (int y = (int)std::floor(y0); y < y1; y++)
+        for (int x = (int)std::floor(x0); x < x1; x++) {
+            double part = (std::min(x1, x + 1.0) - std::max(x0, (double)x)) *
+                          (std::min(y1, y + 1.0) - std::max(y0, (double)y));
+            COLORREF p = pic.at(std::clamp(x, 0, pic.w - 1), std::clamp(y, 0, pic.h - 1));
+            sum[0] += GetRValue(p) * part;
+            sum[1] += GetGValue(p) * part;
+            sum[2] += GetBValue(p) * part;
+            area += part;
+        }
+    return (std::fabs(sum[0] / area - GetRValue(c)) + std::fabs(sum[1] / area - GetGValue(c)) +
+            std::fabs(sum[2] / area - GetBValue(c))) /
+           3;
+}
+
 }  // namespace
 
 TEST_F(Aquarium, BandModePowerDownAndModeChange)
@@ -216,21 +237,36 @@ TEST_F(Aquarium, FullHeightUpperRowAndFastColourChange)
     EXPECT_FALSE(ErrorLogged());
 }
 
-TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
+TEST_F(Aquarium, PreviewOfAnySizeShowsTheChosenHalfFittedAndReadsNoUserValues)
 {
     HMODULE scr = LoadLibraryExA(ScrPath().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(scr, nullptr);
-    HBITMAP pic = (HBITMAP)LoadImageA(scr, "DSP01", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    ASSERT_NE(pic, nullptr);
+    HBITMAP bmp = (HBITMAP)LoadImageA(scr, "DSP01", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    ASSERT_NE(bmp, nullptr);
     HDC mem = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(mem, pic);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    Shot pic;
+    pic.w = 152;
+    pic.h = 224;
+    pic.px = Grab(mem, 0, 0, pic.w, pic.h);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    FreeLibrary(scr);
+    // A preview takes nothing from the user's values, so it writes none back.
+    RegDropKey(HKEY_CURRENT_USER, UserKey);
 
-    for (int jpf = 0; jpf < 2; jpf++) {
-        SCOPED_TRACE(jpf);
-        Settings(jpf ? "020040001\n" : "");
-        HWND parent = MakeTestWindow(200, 200);
-        SetClientSize(parent, 152, 112);
+    // The display settings at 100 % (both halves), at 150 %, and two shapes
+    // unlike the picture's: wider, and taller and smaller.
+    const struct {
+        int w, h, jpf;
+    } runs[] = {{152, 112, 0}, {152, 112, 1}, {228, 168, 0}, {400, 150, 1}, {120, 200, 0}};
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message() << run.w << " x " << run.h << ", upper half " << run.jpf);
+        Settings(run.jpf ? "020040001\n" : "");
+        HWND parent = MakeTestWindow(500, 300);
+        SetClientSize(parent, run.w, run.h);
         Proc p = StartProc("/p " + std::to_string((unsigned)(UINT_PTR)parent));
         HWND child = WaitPreviewChild(parent);
         ASSERT_NE(child, nullptr);
@@ -238,33 +274,65 @@ TEST_F(Aquarium, PreviewShowsEitherHalfOfThePicture)
         PumpFor(500);
         SetParent(child, nullptr);
         ShowWindow(child, SW_SHOW);
-        int ownY = jpf ? 1 : 112, otherY = jpf ? 112 : 1;
-        int same = 0, other = 0, total = 0;
+        RECT rc;
+        GetClientRect(child, &rc);
+        const int w = rc.right, h = rc.bottom;
+        EXPECT_EQ(w, run.w);
+        EXPECT_EQ(h, run.h);
+
+        // The 150 x 110 picture as large as fits inside a one-pixel margin, centred.
+        double s = std::min((w - 2) / 150.0, (h - 2) / 110.0);
+        double pw = 150 * s, ph = 110 * s;
+        double px = 1 + (w - 2 - pw) / 2, py = 1 + (h - 2 - ph) / 2;
+        int ownY = run.jpf ? 1 : 112, otherY = run.jpf ? 112 : 1;
+        // Each pixel against the picture's area under it: unscaled the very
+        // same pixel, scaled an average as good scaling gives; the outermost
+        // pixels of a scaled picture are left out, as its place is rounded.
+        int inset = s == 1 ? 0 : 1;
+        double own = 0, other = 0;
+        int bars = 0;
         WaitUntil(
             [&] {
                 POINT o = {0, 0};
                 ClientToScreen(child, &o);
-                Shot s = GrabScreen();
-                same = other = total = 0;
-                for (int y = 0; y < 110; y += 5)
-                    for (int x = 0; x < 150; x += 5, total++) {
-                        COLORREF c = s.at(o.x + 1 + x, o.y + 1 + y);
-                        same += c == GetPixel(mem, 1 + x, ownY + y);
-                        other += c == GetPixel(mem, 1 + x, otherY + y);
+                Shot shot = GrabScreen({o.x, o.y, o.x + w, o.y + h});
+                int n = 0;
+                own = other = bars = 0;
+                for (int y = 0; y < h; y++)
+                    for (int x = 0; x < w; x++) {
+                        COLORREF c = shot.at(x, y);
+                        if (x < px - 1 || x >= px + pw + 1 || y < py - 1 || y >= py + ph + 1) {
+                            bars += c != RGB(0, 0, 0);
+                            continue;
+                        }
+                        if (x < px + inset || x + 1 > px + pw - inset || y < py + inset ||
+                            y + 1 > py + ph - inset)
+                            continue;
+                        double x0 = 1 + (x - px) / s, x1 = 1 + (x + 1 - px) / s;
+                        double y0 = (y - py) / s, y1 = (y + 1 - py) / s;
+                        own += DiffFromArea(pic, c, x0, ownY + y0, x1, ownY + y1);
+                        other += DiffFromArea(pic, c, x0, otherY + y0, x1, otherY + y1);
+                        n++;
                     }
-                return same == total;
+                own /= std::max(n, 1);
+                other /= std::max(n, 1);
+                return n > 0 && bars == 0 && own < (s == 1 ? 0.001 : 9);
             },
             10000);
-        EXPECT_EQ(same, total);
-        EXPECT_LT(other, total / 2);
-        PostMessageA(child, WM_CLOSE, 0, 0);
-        EXPECT_EQ(Ended(p), 0u);
+        if (s == 1)
+            EXPECT_EQ(own, 0);
+        else
+            EXPECT_LT(own, 9);
+        EXPECT_GT(other, 12);
+        EXPECT_EQ(bars, 0);
+
+        // Its parent goes away, and the preview with it.
+        SetParent(child, parent);
         DestroyWindow(parent);
+        EXPECT_EQ(Ended(p), 0u);
     }
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    DeleteObject(pic);
-    FreeLibrary(scr);
+    EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), "");
+    EXPECT_FALSE(ErrorLogged());
 }
 
 // The Windows 95 family with a password provider that refuses, so that the

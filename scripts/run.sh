@@ -11,11 +11,12 @@ args=${*:-/s}
 dir="$root/build/run-wine"
 
 # What the installer leaves: the install key naming a data folder that holds
-# the shared scene sets. A user's own settings there are kept between runs.
+# the shared scene sets, the build's when they are newer than the folder's. A
+# user's own settings there (<user>PondelData.ini) are kept between runs.
 installed() {
   local data="$WINEPREFIX/drive_c/ProgramData/PondelHarbor"
   mkdir -p "$data"
-  [ -f "$data/PondelData.ini" ] || cp "$root/build/win64/installer/PondelData.ini" "$data/"
+  cp -u "$root/build/win64/installer/PondelData.ini" "$data/"
   local key='HKCR\Software\PondelHarbor'
   "$WINE" reg add "$key" /v Directory /t REG_SZ /d 'C:\ProgramData\PondelHarbor\' /f >/dev/null
   "$WINE" reg add "$key" /v FullScreenFlg /t REG_DWORD /d 1 /f >/dev/null

@@ -10,6 +10,12 @@ int FlagToggle(int v)
     return v == 0 ? 1 : 0;
 }
 
+void FlagChk(int& v)
+{
+    if (v != 0 && v != 1)
+        v = 0;
+}
+
 bool SetAddOffered()
 {
     return m_nIdx >= m_nPGMax && m_nPGMax < SetMax - 1;

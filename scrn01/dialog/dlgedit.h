@@ -9,6 +9,8 @@ const int EmptyRowSize = 100;               // basic size of an emptied pattern 
 
 // 0 becomes 1, any other value 0.
 int FlagToggle(int v);
+// A stored flag other than 0 or 1 becomes 0: the saver takes only 1 as on.
+void FlagChk(int& v);
 
 // Add is offered while the last set is current and the store has room.
 bool SetAddOffered();

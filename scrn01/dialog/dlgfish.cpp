@@ -42,6 +42,7 @@ void FUPSet(HWND hDlg)
 
 void RealNumberCheckSet(HWND hDlg)
 {
+    FlagChk(m_nFrea[m_nFidx]);
     SetCheck(hDlg, IDC_FREA, m_nFrea[m_nFidx] == 1);
 }
 
@@ -53,8 +54,7 @@ void FishSliderSet(HWND hDlg)
 
 void GeneralSizeFlgSet(HWND hDlg)
 {
-    if (m_nFGSif != 0 && m_nFGSif != 1)
-        m_nFGSif = 0;
+    FlagChk(m_nFGSif);
     SetCheck(hDlg, IDC_DIRECTSIZE, m_nFGSif == 1);
     EnableWindow(GetDlgItem(hDlg, IDC_DIRECTSIZE), TRUE);
     static const int sizes[] = {
@@ -67,6 +67,7 @@ void GeneralSizeFlgSet(HWND hDlg)
 
 void GuestFishSet(HWND hDlg)
 {
+    FlagChk(m_nFgf);
     SetCheck(hDlg, IDC_GUESTFISH, m_nFgf == 1);
     EnableWindow(GetDlgItem(hDlg, IDC_GUESTFISH), GuestCheck());
 }

@@ -18,6 +18,7 @@
 #include <iterator>
 
 int tabpg = 0;
+const int PageCount = 2;  // tab items: Section, General
 
 // The colour of the tab control's body, for the controls that lie on it.
 static HBRUSH PageBrush;
@@ -192,9 +193,13 @@ static void ShowSlots(HWND hDlg, const int* firsts, int n, bool on)
             ShowWindow(GetDlgItem(hDlg, firsts[i] + k), on ? SW_SHOW : SW_HIDE);
 }
 
+// A disabled control passes the focus on, as Tab would.
 static void FocusOn(HWND hDlg, int id)
 {
-    SendMessageA(hDlg, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(hDlg, id), TRUE);
+    HWND h = GetDlgItem(hDlg, id);
+    if (!IsWindowEnabled(h))
+        h = GetNextDlgTabItem(hDlg, h, FALSE);
+    SendMessageA(hDlg, WM_NEXTDLGCTL, (WPARAM)h, TRUE);
 }
 
 void DlgTabini(HWND hTab)
@@ -247,6 +252,69 @@ static void TabNotify(HWND hDlg)
         DlgTagDsp(hDlg, PageSection);
     else if (item == 1)
         DlgTagDsp(hDlg, PageGeneral);
+}
+
+// ---- Keyboard ----
+
+// The dialog's modal loop hands each message to this thread's message filter
+// before the dialog manager sees it. Ctrl+Tab and Ctrl+Shift+Tab turn the
+// page; the up and down keys go to a focused spin, which has no buddy and so
+// does not ask the dialog manager for them.
+static HWND KeyDlg;
+static HHOOK KeyHook;
+
+static void PageTurn(HWND hDlg, int d)
+{
+    int item = ((tabpg + d) % PageCount + PageCount) % PageCount;
+    SendDlgItemMessageA(hDlg, IDC_TAB, TCM_SETCURFOCUS, (WPARAM)item, 0);
+    TabNotify(hDlg);
+}
+
+static LRESULT CALLBACK DlgKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    MSG* m = (MSG*)lParam;
+    if (code == MSGF_DIALOGBOX && m->message == WM_KEYDOWN && KeyDlg &&
+        (m->hwnd == KeyDlg || IsChild(KeyDlg, m->hwnd))) {
+        if (m->wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+            PageTurn(KeyDlg, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+            return 1;
+        }
+        int id = GetDlgCtrlID(m->hwnd);
+        if ((m->wParam == VK_UP || m->wParam == VK_DOWN) && id >= IDC_BKSPIN0 &&
+            id < IDC_BKSPIN0 + WatSlotMax) {
+            DispatchMessageA(m);
+            return 1;
+        }
+    }
+    return CallNextHookEx(KeyHook, code, wParam, lParam);
+}
+
+static void KeysOn(HWND hDlg)
+{
+    KeyDlg = hDlg;
+    if (!KeyHook)
+        KeyHook = SetWindowsHookExA(WH_MSGFILTER, DlgKeys, nullptr, GetCurrentThreadId());
+}
+
+static void KeysOff()
+{
+    if (KeyHook)
+        UnhookWindowsHookEx(KeyHook);
+    KeyHook = nullptr;
+    KeyDlg = nullptr;
+}
+
+// A button its own command disables (the last set, the end of a slot's
+// range) drops the focus; it goes on to the next control, as Tab would take it.
+static void FocusKeep(HWND hDlg, HWND from)
+{
+    // The control's own style: the dialog is still hidden while it opens.
+    HWND f = GetFocus();
+    if (f && IsWindowEnabled(f) && (GetWindowLongA(f, GWL_STYLE) & WS_VISIBLE))
+        return;
+    HWND next = from ? GetNextDlgTabItem(hDlg, from, FALSE) : nullptr;
+    if (next)
+        SendMessageA(hDlg, WM_NEXTDLGCTL, (WPARAM)next, TRUE);
 }
 
 // The dialog, its labels, checks and sliders paint their background in the
@@ -400,8 +468,11 @@ static void InitDialog(HWND hDlg)
     DlgTagDsp(hDlg, PageSection);
     EnableWindow(hTab, TRUE);
     ShowAll(hDlg);
+    // With the program off the scene length, which took the focus, is disabled.
+    FocusKeep(hDlg, GetDlgItem(hDlg, IDC_PGLBAR));
     if (uskgn2)
         EnableWindow(GetDlgItem(hDlg, IDOK), FALSE);
+    KeysOn(hDlg);
     DlgReady = true;
 }
 
@@ -436,6 +507,7 @@ static void Command(HWND hDlg, int id)
     default:
         if (!SetsCommand(hDlg, id) && !FishCommand(hDlg, id))
             ScreenCommand(hDlg, id);
+        FocusKeep(hDlg, GetDlgItem(hDlg, id));
         return;
     }
 }
@@ -455,6 +527,19 @@ static void Notify(HWND hDlg, int id, const NMHDR* nm)
     SliderNotify(hDlg, id);
 }
 
+// A trackbar or spin reports its move at once, before the repaint that
+// notifies: a key stroke followed at once by Enter saves what it shows.
+static void Scrolled(HWND hDlg, HWND ctl)
+{
+    if (!DlgReady || !ctl)
+        return;
+    int id = GetDlgCtrlID(ctl);
+    if (id >= IDC_BKSPIN0 && id < IDC_BKSPIN0 + WatSlotMax)
+        BackColorSpinRead(hDlg, id - IDC_BKSPIN0);
+    else
+        SliderNotify(hDlg, id);
+}
+
 INT_PTR WINAPI ScreenSaverConfigureDialog(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -467,6 +552,10 @@ INT_PTR WINAPI ScreenSaverConfigureDialog(HWND hDlg, UINT msg, WPARAM wParam, LP
     case WM_NOTIFY:
         Notify(hDlg, (int)wParam, (const NMHDR*)lParam);
         return FALSE;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        Scrolled(hDlg, (HWND)lParam);
+        return TRUE;
     case WM_SPINREAD:
         if (DlgReady)
             BackColorSpinRead(hDlg, (int)wParam);
@@ -483,6 +572,9 @@ INT_PTR WINAPI ScreenSaverConfigureDialog(HWND hDlg, UINT msg, WPARAM wParam, LP
         return TRUE;
     case WM_CLOSE:
         EndDialog(hDlg, 0);
+        return FALSE;
+    case WM_DESTROY:
+        KeysOff();
         return FALSE;
     }
     return FALSE;

@@ -25,39 +25,83 @@ static void MarkName(const char* prefix, int n, const char* suffix)
     snprintf(ic01, sizeof ic01, "%s%s%s", prefix, bf1, suffix);
 }
 
-static HBITMAP LoadMark(const char* name, UINT flags = LR_CREATEDIBSECTION)
+static HBITMAP LoadMark(const char* name)
 {
-    return (HBITMAP)LoadImageA(hMainInstance, name, IMAGE_BITMAP, 0, 0, flags);
+    return (HBITMAP)LoadImageA(hMainInstance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+}
+
+// A button mark as an icon whose face (the colour of its top left pixel) is
+// transparent: the arrow lies on the button's own face, whatever colour the
+// system or its visual style gives that face, and a disabled button greys
+// the arrow alone. The colour image is made in the screen's format, where
+// raster operations work on colours rather than on palette entries.
+static HICON MarkIcon(HBITMAP mark)
+{
+    BITMAP info;
+    if (!mark || !GetObjectA(mark, sizeof info, &info))
+        return nullptr;
+    int w = info.bmWidth, h = info.bmHeight;
+    HDC screen = GetDC(nullptr);
+    HBITMAP colour = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(nullptr, screen);
+    HBITMAP mask = CreateBitmap(w, h, 1, 1, nullptr);
+    HDC src = CreateCompatibleDC(nullptr);
+    HDC cdc = CreateCompatibleDC(nullptr);
+    HDC mdc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldSrc = SelectObject(src, mark);
+    HGDIOBJ oldColour = SelectObject(cdc, colour);
+    HGDIOBJ oldMask = SelectObject(mdc, mask);
+    // Colour to monochrome: the face colour becomes 1, the arrow 0.
+    SetBkColor(src, GetPixel(src, 0, 0));
+    BitBlt(mdc, 0, 0, w, h, src, 0, 0, SRCCOPY);
+    // The face black in the colour image: monochrome 1 gives white, 0 black,
+    // and the image keeps what is not white there.
+    BitBlt(cdc, 0, 0, w, h, src, 0, 0, SRCCOPY);
+    SetBkColor(cdc, RGB(255, 255, 255));
+    SetTextColor(cdc, RGB(0, 0, 0));
+    const DWORD AndNotSource = 0x00220326;  // DSna
+    BitBlt(cdc, 0, 0, w, h, mdc, 0, 0, AndNotSource);
+    SelectObject(mdc, oldMask);
+    SelectObject(cdc, oldColour);
+    SelectObject(src, oldSrc);
+    DeleteDC(mdc);
+    DeleteDC(cdc);
+    DeleteDC(src);
+    ICONINFO ii = {TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&ii);
+    DeleteObject(mask);
+    DeleteObject(colour);
+    return icon;
 }
 
 void ButtonMarkSetini(HWND hDlg)
 {
     HBITMAP* marks[ButtonMarks] = {&hbb0, &hbb1, &hbb2, &hbb3, &hbb4, &hbb5};
+    HICON icons[ButtonMarks];
     for (int i = 0; i < ButtonMarks; i++) {
         MarkName("B", i + 1, "");
-        // The face around the arrow takes the window colour, so that a
-        // disabled button greys the arrow alone.
-        *marks[i] = LoadMark(ic01, LR_LOADTRANSPARENT);
+        *marks[i] = LoadMark(ic01);
         if (!*marks[i])
             MsgWrt1(11 + i, Msg005, ic01, 0);
+        icons[i] = MarkIcon(*marks[i]);
     }
     struct Use {
-        HBITMAP* mark;
+        int mark;  // 0..5: "B01".."B06"
         int id;
         int count;
     };
     // Ranges of ten are the program slots.
     // clang-format off
     const Use uses[] = {
-        {&hbb0, IDC_KINDUP, 1},   {&hbb1, IDC_KINDDOWN, 1},
-        {&hbb2, IDC_SETNEXT, 1},  {&hbb2, IDC_ROWNEXT, 1}, {&hbb2, IDC_PGUP0, PgPageSlots},
-        {&hbb3, IDC_SETPREV, 1},  {&hbb3, IDC_ROWPREV, 1}, {&hbb3, IDC_PGDOWN0, PgPageSlots},
-        {&hbb4, IDC_PGPREV, 1},   {&hbb5, IDC_PGNEXT, 1},
+        {0, IDC_KINDUP, 1},   {1, IDC_KINDDOWN, 1},
+        {2, IDC_SETNEXT, 1},  {2, IDC_ROWNEXT, 1}, {2, IDC_PGUP0, PgPageSlots},
+        {3, IDC_SETPREV, 1},  {3, IDC_ROWPREV, 1}, {3, IDC_PGDOWN0, PgPageSlots},
+        {4, IDC_PGPREV, 1},   {5, IDC_PGNEXT, 1},
     };
     // clang-format on
     for (const Use& u : uses)
         for (int k = 0; k < u.count; k++)
-            SendDlgItemMessageA(hDlg, u.id + k, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)*u.mark);
+            SendDlgItemMessageA(hDlg, u.id + k, BM_SETIMAGE, IMAGE_ICON, (LPARAM)icons[u.mark]);
 }
 
 void FishMarkSetini()

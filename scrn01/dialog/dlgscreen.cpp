@@ -34,7 +34,9 @@ void ScreenHeightSet(HWND hDlg)
 
 void BackColorCheckSet(HWND hDlg, int k)
 {
-    SetCheck(hDlg, IDC_BKCHK0 + k, m_nBackCF[IdxChk()][k] != 0);
+    int& on = m_nBackCF[IdxChk()][k];
+    FlagChk(on);
+    SetCheck(hDlg, IDC_BKCHK0 + k, on == 1);
 }
 
 void BackColorCheckSetini(HWND hDlg)

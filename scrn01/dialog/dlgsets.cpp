@@ -32,8 +32,7 @@ void SetNoSet(HWND hDlg)
 
 void PGLRndFlgSet(HWND hDlg)
 {
-    if (m_nPGRnd != 0 && m_nPGRnd != 1)
-        m_nPGRnd = 0;
+    FlagChk(m_nPGRnd);
     SetCheck(hDlg, IDC_PGLRND, m_nPGRnd == 1);
 }
 
@@ -46,6 +45,7 @@ void PGCSet(HWND hDlg)
 
 void PgonFlgSet(HWND hDlg)
 {
+    FlagChk(m_nPgon);
     SetCheck(hDlg, IDC_PGON, m_nPgon == 1);
     EnableWindow(GetDlgItem(hDlg, IDC_PGON), TRUE);
     static const int ids[] = {

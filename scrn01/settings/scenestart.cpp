@@ -77,6 +77,7 @@ void Genset(int af)
         int lo = m_nPGL >= 4 ? m_nPGL - 3 : 1;
         m_nPGL = Rndm(lo, m_nPGL + 3);
     }
-    if (m_nSHf == 3 && m_nPgon == 0 && Pgachka(m_nIdx) == 0)
+    // The program runs only when Program On is 1; any other digit is off.
+    if (m_nSHf == 3 && m_nPgon != 1 && Pgachka(m_nIdx) == 0)
         m_nSHf = 2;
 }

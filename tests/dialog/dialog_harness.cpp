@@ -193,6 +193,11 @@ bool Dialog::Open(const std::string& exe)
 DWORD Dialog::Finish(HWND to, UINT msg, WPARAM w)
 {
     PostMessageA(to, msg, w, 0);
+    return Ended();
+}
+
+DWORD Dialog::Ended()
+{
     DWORD code = STILL_ACTIVE;
     WaitUntil(
         [&] {
@@ -299,6 +304,43 @@ void Dialog::Key(WORD vk)
     Settle();
 }
 
+bool Dialog::Foreground() const
+{
+    SetForegroundWindow(dlg);
+    return WaitUntil([&] { return GetForegroundWindow() == dlg; }, 3000);
+}
+
+void Dialog::Keys(std::initializer_list<WORD> keys, bool apart)
+{
+    std::vector<INPUT> down, in;
+    for (WORD vk : keys) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        down.push_back(i);
+    }
+    for (const INPUT& i : down) {
+        in.push_back(i);
+        if (apart) {
+            in.push_back(i);
+            in.back().ki.dwFlags = KEYEVENTF_KEYUP;
+        }
+    }
+    for (size_t k = down.size(); !apart && k-- > 0;) {
+        in.push_back(down[k]);
+        in.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput((UINT)in.size(), in.data(), sizeof in[0]);
+    Settle();
+}
+
+void Dialog::FocusTo(int id)
+{
+    DWORD_PTR r;
+    SendMessageTimeoutA(dlg, WM_NEXTDLGCTL, (WPARAM)Item(id), TRUE, SMTO_NORMAL, 5000, &r);
+    Settle();
+}
+
 void Dialog::Slide(int id, int pos, int numId, const std::string& expect)
 {
     DWORD_PTR r;
@@ -340,7 +382,7 @@ int Dialog::SpinPos(int id) const
 
 HANDLE Dialog::ButtonImage(int id) const
 {
-    return (HANDLE)SendMessageA(Item(id), BM_GETIMAGE, IMAGE_BITMAP, 0);
+    return (HANDLE)SendMessageA(Item(id), BM_GETIMAGE, IMAGE_ICON, 0);
 }
 
 bool Dialog::Shows(int id, const char* name) const

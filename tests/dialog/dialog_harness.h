@@ -6,6 +6,7 @@
 #include "../store/record_lines.h"
 #include "resources/resource.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,15 @@ public:
     bool Click(int id);
     void Tab(int item);  // the tab control's focused item
     void Key(WORD vk);   // a key pressed on the focused control
+    // Makes the dialog the window that takes real key input.
+    bool Foreground() const;
+    // Real key input, in one SendInput: a chord such as {VK_CONTROL, VK_TAB}
+    // pressed in order and released in reverse, or with apart set each key
+    // pressed and released in turn. Waits for the dialog.
+    void Keys(std::initializer_list<WORD> keys, bool apart = false);
+    void FocusTo(int id);
+    // Waits for a dialog that was told to end; returns the exit code.
+    DWORD Ended();
     // Moves a trackbar with redraw; returns once its number display shows
     // expect (or after a while).
     void Slide(int id, int pos, int numId, const std::string& expect);
@@ -68,7 +78,7 @@ public:
     void Spin(int id, bool up);
     int SpinPos(int id) const;
 
-    // The handle of the image a button shows.
+    // The handle of the icon a button shows.
     HANDLE ButtonImage(int id) const;
     // True when the control shows the named bitmap of exe's resources (the
     // screen pixels of the control, compared with the bitmap), waiting a

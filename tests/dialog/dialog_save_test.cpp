@@ -7,6 +7,8 @@
 #include <aclapi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -238,6 +240,175 @@ TEST_F(DialogSave, WithoutTheInstallationKeyNothingCanBeSaved)
     EXPECT_FALSE(d.Click(IDOK));
     EXPECT_EQ(d.Cancel(), 0u);
     EXPECT_EQ(RegDump(HKEY_CURRENT_USER, UserKey), "");
+}
+
+// The colours inside a button's frame other than the black of its arrow:
+// only the face's when the arrow has no patch around it. Empty without an arrow.
+std::set<DWORD> FaceColours(const Dialog& d, int id)
+{
+    HWND b = d.Item(id);
+    RECT rc;
+    GetClientRect(b, &rc);
+    POINT o = {0, 0};
+    ClientToScreen(b, &o);
+    const int frame = 3;
+    HDC screen = GetDC(nullptr);
+    std::vector<DWORD> px =
+        Grab(screen, o.x + frame, o.y + frame, rc.right - 2 * frame, rc.bottom - 2 * frame);
+    ReleaseDC(nullptr, screen);
+    std::set<DWORD> face;
+    bool arrow = false;
+    for (DWORD p : px) {
+        if ((p & 0xC0C0C0) == 0)
+            arrow = true;
+        else
+            face.insert(p);
+    }
+    return arrow ? face : std::set<DWORD>();
+}
+
+// The focus after each Tab (or Shift+Tab) until it is back where it started;
+// -1 for a hidden or disabled control.
+std::vector<int> TabWalk(Dialog& d, bool back)
+{
+    std::vector<int> ids;
+    HWND start = d.Focus();
+    for (int i = 0; i < 100; i++) {
+        if (back)
+            d.Keys({VK_SHIFT, VK_TAB});
+        else
+            d.Keys({VK_TAB});
+        HWND f = d.Focus();
+        ids.push_back(IsWindowVisible(f) && IsWindowEnabled(f) ? GetDlgCtrlID(f) : -1);
+        if (f == start)
+            break;
+    }
+    return ids;
+}
+
+// The walk back is the walk forward reversed.
+std::vector<int> Reversed(const std::vector<int>& walk)
+{
+    std::vector<int> r(walk.rbegin() + 1, walk.rend());
+    r.push_back(walk.back());
+    return r;
+}
+
+TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
+{
+    // Digits other than 0 and 1, which the saver takes as off: Real Number of
+    // row 1, back-colour slot 2 and Program On; Guest Fish in the registry.
+    Data(SetLine(1, GenRecord(0, 0, 5, 20, 100, 0, {{1, 2, 50, 100, 0}}),
+                 WatRecord({{1, 0}, {2, 3}}, 2, 0, 100)) +
+         SetLine(2, GenRecord(1, 1, 10, 30, 150, 0, {{2, 0, 60, 120, 5}}),
+                 WatRecord({{1, 5}, {1, 6}}, 2, 1, 200)) +
+         ProgramLine(1, 2, 2, 0, {1, 2}));
+    UserInt("SOIEKMA", 2);
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    ASSERT_TRUE(d.Foreground());
+    EXPECT_FALSE(d.Checked(IDC_FREA));
+    EXPECT_FALSE(d.Checked(IDC_BKCHK0 + 1));
+    EXPECT_FALSE(d.Enabled(IDC_BKROUND));  // one slot in use
+    // The program is off, so the scene length is disabled: the focus went on.
+    EXPECT_EQ(d.Focus(), d.Item(IDC_ROWNEXT));
+
+    // The stepping arrows lie on the button's own face, also when pressed.
+    for (int id : {IDC_SETNEXT, IDC_KINDUP}) {
+        std::set<DWORD> plain = FaceColours(d, id);
+        EXPECT_EQ(plain.size(), 1u) << id;
+        SendMessageA(d.Item(id), BM_SETSTATE, TRUE, 0);
+        WaitUntil([&] { return FaceColours(d, id) != plain; }, 3000);
+        EXPECT_EQ(FaceColours(d, id).size(), 1u) << id;
+        SendMessageA(d.Item(id), BM_SETSTATE, FALSE, 0);
+    }
+
+    // Ctrl+Tab turns the page; Space ticks Program On and Guest Fish.
+    d.Keys({VK_CONTROL, VK_TAB});
+    EXPECT_TRUE(d.Visible(IDC_PGON));
+    EXPECT_EQ(d.Focus(), d.Item(IDC_DIRECTSIZE));
+    EXPECT_FALSE(d.Checked(IDC_PGON));
+    EXPECT_FALSE(d.Checked(IDC_GUESTFISH));
+    d.Keys({VK_SHIFT, VK_TAB});
+    d.Keys({VK_SPACE});
+    EXPECT_TRUE(d.Checked(IDC_PGON));
+    d.Keys({VK_TAB});
+    d.Keys({VK_TAB});
+    d.Keys({VK_SPACE});
+    EXPECT_TRUE(d.Checked(IDC_GUESTFISH));
+
+    // Tab reaches every enabled control of the page in reading order, the
+    // checked radio button of each set, and nothing hidden.
+    // clang-format off
+    std::vector<int> general = {
+        IDC_PGUP0, IDC_PGDOWN0, IDC_PGDOWN0 + 1, IDC_PGUP0 + 2, IDC_PGUP0 + 3, IDC_PGUP0 + 4,
+        IDC_PGUP0 + 5, IDC_PGUP0 + 6, IDC_PGUP0 + 7, IDC_PGUP0 + 8, IDC_PGUP0 + 9,
+        IDC_PGRESET, IDC_PGNEXT, IDC_PGROUND, IDC_PGFF,
+        IDC_HMIDUM, IDC_SSPEEDBAR,
+        IDOK, IDCANCEL, IDC_TAB,
+        IDC_PGON, IDC_DIRECTSIZE, IDC_GUESTFISH,
+    };
+    // clang-format on
+    std::vector<int> walk = TabWalk(d, false);
+    EXPECT_EQ(walk, general);
+    EXPECT_EQ(TabWalk(d, true), Reversed(walk));
+
+    // A slot's up button at the end of its range hands the focus to the
+    // slot's down button; the arrow keys choose within a set of radio buttons.
+    d.FocusTo(IDC_PGUP0);
+    d.Keys({VK_SPACE});
+    EXPECT_EQ(d.Text(IDC_PGSLOT0), "2");
+    EXPECT_EQ(d.Focus(), d.Item(IDC_PGDOWN0));
+    d.FocusTo(IDC_PGROUND);
+    d.Keys({VK_RIGHT});
+    EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
+
+    // Back to the Section page, on the scene length, now enabled.
+    d.Keys({VK_CONTROL, VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(d.Visible(IDC_PGLBAR));
+    EXPECT_EQ(d.Focus(), d.Item(IDC_PGLBAR));
+    // clang-format off
+    std::vector<int> section = {
+        IDC_REPANY,
+        IDC_ROWNEXT, IDC_KINDDOWN, IDC_KINDUP, IDC_FREA, IDC_FQUABAR,
+        IDC_FISHBAR,
+        IDC_BKCHK0, IDC_BKSPIN0, IDC_BKCHK0 + 1, IDC_BKSPIN0 + 1, IDC_BKCHK0 + 2, IDC_BKSPIN0 + 2,
+        IDC_BKCHK0 + 3, IDC_BKSPIN0 + 3, IDC_BKCHK0 + 4, IDC_BKSPIN0 + 4, IDC_BKCHK0 + 5,
+        IDC_BKSPIN0 + 5, IDC_BKCHK0 + 6, IDC_BKSPIN0 + 6, IDC_BKCHK0 + 7, IDC_BKSPIN0 + 7,
+        IDC_BKCHK0 + 8, IDC_BKSPIN0 + 8, IDC_BKCHK0 + 9, IDC_BKSPIN0 + 9,
+        IDOK, IDCANCEL, IDC_TAB,
+        IDC_SETNEXT, IDC_SETDEL, IDC_PGLRND, IDC_PGLBAR,
+    };
+    // clang-format on
+    walk = TabWalk(d, false);
+    EXPECT_EQ(walk, section);
+    EXPECT_EQ(TabWalk(d, true), Reversed(walk));
+
+    // Space ticks Real Number, the down key steps slot 1's picture, and the
+    // right key with Enter at once lengthens the scene and saves.
+    d.FocusTo(IDC_FREA);
+    d.Keys({VK_SPACE});
+    EXPECT_TRUE(d.Checked(IDC_FREA));
+    d.FocusTo(IDC_BKSPIN0);
+    d.Keys({VK_DOWN});
+    EXPECT_TRUE(d.Shows(IDC_BKPIC0, "WC02"));
+    d.FocusTo(IDC_PGLBAR);
+    EXPECT_EQ(d.Text(IDC_PGLNO), "5");
+    d.Keys({VK_RIGHT, VK_RETURN}, true);
+    EXPECT_EQ(d.Ended(), 0u);
+    EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+
+    std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Gen(lines[0], GenPGL), 6);
+    EXPECT_EQ(Gen(lines[0], PatField(0, PatFrea)), 1);
+    EXPECT_EQ(Wat(lines[0], WatCF(1)), 0);
+    EXPECT_EQ(Wat(lines[0], WatCC(0)), 1);
+    EXPECT_EQ(lines[2].substr(0, 11), "1001130"
+                                      "02"
+                                      "02");  // on, Repeat; slot 1 stepped
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 9), 1u);  // Tab chose no height
 }
 
 // Writes every resource of module src into the file dst except the bitmap

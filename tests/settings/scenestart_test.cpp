@@ -141,6 +141,11 @@ TEST(SceneStart, FullHeightNeedsEnoughFishArea)
     Genset(0);
     EXPECT_EQ(m_nSHf, 2);
     m_nSHf = 3;
+    // A stray digit: the program is off.
+    m_nPgon = 2;
+    Genset(0);
+    EXPECT_EQ(m_nSHf, 2);
+    m_nSHf = 3;
     SetHead(0, 0, 0, 1, 60, 100);        // 60 fish of 9116 px
     Genset(0);
     EXPECT_EQ(m_nSHf, 3);

@@ -11,11 +11,13 @@
 #   wine-env.sh cleanup DIR   stops wineserver and the X servers started by setup
 # setup and display write DIR/env, which exports WINE (the wine64 loader),
 # WINESERVER, WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES and DISPLAY.
+# Another Wine (scripts/wine32-env.sh) sets PH_WINE_LOADER, its loader, and
+# PH_WINE_EXPORTS, the names of more variables of its own that DIR/env exports.
 # Never touches ~/.wine.
 # shellcheck disable=SC1091  # DIR/env is written here
 set -eu
 cmd=${1:?setup|display|cleanup}; dir=${2:?directory}
-WINE=/usr/lib/wine/wine64
+WINE=${PH_WINE_LOADER:-/usr/lib/wine/wine64}
 WINESERVER=/usr/lib/wine/wineserver
 
 stop_old() {
@@ -40,6 +42,10 @@ export DISPLAY=$1
 PH_XVFB_PID=${2:-}
 PH_XEPHYR_PID=${3:-}
 EOT
+  local name
+  for name in ${PH_WINE_EXPORTS:-}; do
+    printf 'export %s=%q\n' "$name" "${!name}" >>"$dir/env"
+  done
 }
 
 # A new prefix with the GDI renderer, which DirectDraw needs on Xvfb.
@@ -108,8 +114,11 @@ setup)
   boot_prefix
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
   # No just-in-time debugger, as on a plain Windows: a crash ends the process
-  # at once instead of starting winedbg.
-  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ph-no-debugger /f >/dev/null
+  # at once instead of starting winedbg. Once in each registry view: 32-bit
+  # programs read their own.
+  for view in 64 32; do
+    "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ph-no-debugger /f /reg:$view >/dev/null
+  done
   "$WINESERVER" -w
   echo "wine prefix ready: $WINEPREFIX on display $DISPLAY"
   ;;

@@ -62,6 +62,14 @@ bool SameText(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+// The machine a module was built for (a data file's handle has low bits set).
+WORD MachineOf(HMODULE m)
+{
+    const BYTE* base = (const BYTE*)((ULONG_PTR)m & ~(ULONG_PTR)3);
+    return ((const IMAGE_NT_HEADERS*)(base + ((const IMAGE_DOS_HEADER*)base)->e_lfanew))
+        ->FileHeader.Machine;
+}
+
 // The data folder named by the install key, through the program's own reader.
 std::string DataDir()
 {
@@ -81,6 +89,8 @@ TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
     char name[64] = "";
     LoadStringA(m, IDS_DESCRIPTION, name, sizeof name);
     EXPECT_STREQ(name, "PondelHarbor");
+    // The build of this system, as this test program is (i686 in a 32-bit prefix).
+    EXPECT_EQ(MachineOf(m), MachineOf(GetModuleHandleA(nullptr)));
     FreeLibrary(m);
 
     // The install key as the program reads it.

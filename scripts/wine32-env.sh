@@ -43,6 +43,8 @@ apt32() {
 write_loader() {
   cat >"$sys/usr/lib/wine/wine" <<EOT
 #!/bin/sh
+# (no core files of crashed 32-bit programs in the working folder)
+ulimit -c 0
 exec $qemu -L "$sys" -0 "\$0" -E WINELOADERNOEXEC=1 "$sys/usr/lib/wine/wine.i386" "\$@"
 EOT
   chmod +x "$sys/usr/lib/wine/wine"

@@ -82,7 +82,7 @@ endfunction()
 # saver (PH_SCR) and of the test password provider (PH_PWDCPL) from the
 # build folder beside this one (build/win32), in a 64-bit prefix that runs
 # 32-bit programs with the 32-bit Wine of scripts/wine32-env.sh (environment
-# "i686"). FILTER picks its tests (--gtest_filter).
+# "i686"). FILTER picks its tests (--gtest_filter); it must match one.
 function(ph_add_i686_run name)
   if(NOT WIN32 OR NOT CMAKE_CROSSCOMPILING_EMULATOR OR NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     return()
@@ -92,6 +92,8 @@ function(ph_add_i686_run name)
   ph_wine_test_run(${name}_i686 ${name} i686
     "PH_SCR=${win32}/PondelHarbor.scr;PH_PWDCPL=${win32}/tests/host/PASSWORD.CPL;${R_ENV}"
     --gtest_filter=${R_FILTER})
+  # A filter that no longer matches (a test renamed) runs nothing: a failure.
+  set_tests_properties(${name}_i686 PROPERTIES FAIL_REGULAR_EXPRESSION "Running 0 tests")
 endfunction()
 
 # ph_add_wine_env(name [SCRIPT script] [ENV var=value...]): a fresh prefix and

@@ -90,14 +90,18 @@ Proc StartSaver(const std::string& args, const std::string& exe, int x, int y)
     MouseTo(x, y);
     PumpFor(100);
     Proc p = StartProc(args, exe);
-    // The window shows once its creation, where the saver takes its mouse
-    // reference point, has ended; moves sent earlier would shift that point.
+    // The window shows early in its creation, before the DirectDraw set-up,
+    // at whose end the saver puts the cursor back where it was when the set-up
+    // began: a move sent before then is undone. Creation has ended when the
+    // saver first waits for input.
     auto shown = [] {
         HWND w = FindSaverWindow();
         return w && IsWindowVisible(w);
     };
-    if (p.started && WaitUntil(shown, 10000))
-        PumpFor(400);
+    if (p.started && WaitUntil(shown, 10000)) {
+        WaitForInputIdle(p.pi.hProcess, 10000);
+        PumpFor(100);
+    }
     return p;
 }
 

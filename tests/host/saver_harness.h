@@ -24,8 +24,9 @@ DWORD WaitExit(Proc& p, DWORD ms);
 // Terminates a process still running and closes its handles.
 void EndProc(Proc& p);
 // Full-screen saving: the cursor put at (x, y), then exe (default: the .scr)
-// started with args; waits up to 10 s for the saver window and lets it take
-// its reference point. Whether it came up: p.started and FindSaverWindow().
+// started with args; waits up to 10 s for the saver window and up to 10 s
+// more for the end of its set-up, after which moves count from (x, y).
+// Whether it came up: p.started and FindSaverWindow().
 Proc StartSaver(const std::string& args = "/s", const std::string& exe = "", int x = 500,
                 int y = 400);
 // Waits up to 10 s for p to end and closes its handles; the exit code

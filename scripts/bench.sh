@@ -10,6 +10,8 @@
 # PH_BENCH_ROUNDS  rounds per size, default 1; the program started first alternates
 # PH_BENCH_BUILD=0 neither installs nor builds (the builds must exist)
 # PH_BENCH_SCR     another saver to measure (default: the win64 build's)
+# PH_BENCH_EVERY   seconds between samples during the measured time: adds a
+#                  table of frames per second and counters over time
 # Frames and the first frame come from Wine's own frame trace (WINEDEBUG +fps),
 # CPU time from /proc, object counts and memory from bench/probe.cpp.
 set -eu
@@ -30,8 +32,6 @@ work="${PH_BUILD_ROOT:-$root/build}/bench-run"
 tick_hz=$(getconf CLK_TCK)
 period_ms=70                      # the saver's timer
 warm=$(( secs < 8 ? 1 : 3 ))      # seconds after the first frames before measuring
-# shellcheck disable=SC1003
-instwin='C:\phbench\'             # the scratch installation, as the saver sees it
 status=0
 mkdir -p "$work"
 rm -f "$work"/*.log
@@ -59,33 +59,8 @@ spawn() {
   spawned=$!
 }
 
-# Scratch installation: install key, per-user values, data file of one scene.
-install_scene() {
-  local dir
-  dir="$(env_var saver WINEPREFIX)/drive_c/phbench"
-  mkdir -p "$dir"
-  cp "$root/bench/scene100.ini" "$dir/PondelData.ini"
-  # Values: "Midum" height, scroll speed 5, scaled fish, no guests, every kind owned.
-  cat >"$dir/bench.reg" <<'EOT'
-REGEDIT4
-
-[HKEY_CLASSES_ROOT\Software\PondelHarbor]
-"Directory"="C:\\phbench\\"
-"FullScreenFlg"=dword:00000001
-"BackColorsFlg"=dword:00000000
-
-[HKEY_CURRENT_USER\Control Panel\Screen Saver.PondelHarbor]
-"ISKJEUH"=dword:00000001
-"KISJUAK"=dword:00000005
-"RSGDBAM"=dword:00000000
-"SOIEKMA"=dword:00000000
-"OSIJDUA"=dword:00000003
-"LOSKDIS"=dword:00000000
-"NAUSJEN"=dword:00002ee0
-"OKSKKIS"="11111111111111111111111111111111111"
-EOT
-  run_in saver "$WINE" reg import "${instwin}bench.reg" >/dev/null 2>&1
-}
+# The scratch installation, in the saver's environment.
+install_scene() { "$root/scripts/bench-scene.sh" "${envdir[saver]}"; }
 
 # start TAG: the program of TAG, traced; waits for its first frame.
 start() {
@@ -112,6 +87,27 @@ sample() {
 }
 probe_of() { run_in "$1" "$WINE" "$probe" "$(basename "${exe[$1]}")" 2>/dev/null || true; }
 
+# frames LOG T0 T1 OFFSET: the time of the first frame of LOG and the frames
+# shown in [T0, T1]. Wine prints each program's frame rate since its last
+# line; frames of [T0, T1] are the rates times the parts of their intervals
+# inside it. Its timestamps are in Wine's clock, moved by OFFSET into that of
+# /proc/uptime.
+frames() {
+  awk -v t0="$2" -v t1="$3" -v off="$4" '
+    /trace:fps:wined3d_cs_exec_present/ {
+      split($1, a, ":"); ts = a[1] + off
+      r = $0; sub(/.*approx /, "", r); sub(/fps.*/, "", r); r += 0
+      if (first == "") { first = ts; prev = ts; next }
+      lo = prev > t0 ? prev : t0; hi = ts < t1 ? ts : t1
+      if (hi > lo) frames += r * (hi - lo)
+      prev = ts; lastr = r
+    }
+    END {
+      if (prev < t1) { lo = prev > t0 ? prev : t0; frames += lastr * (t1 - lo) }
+      printf "%s %.1f\n", first, frames
+    }' "$1"
+}
+
 # finish TAG: ends the program and appends its result line to $results.
 finish() {
   local t=$1 log=${log_of[$1]} first frames p0=${probe0[$1]} p1=${probe1[$1]}
@@ -125,22 +121,7 @@ finish() {
   case "$p0 $p1" in
     *gdi=-1* | *gdi=0\ * | *user=0\ *) fail "$t at $size: the probe counted no objects ($p0 / $p1)" ;;
   esac
-  # Wine prints each program's frame rate since its last line; frames of
-  # [t0, t1] are the rates times the parts of their intervals inside it.
-  # Its timestamps are in Wine's clock, moved here into that of /proc/uptime.
-  read -r first frames < <(awk -v t0="$t0" -v t1="$t1" -v off="$offset" '
-    /trace:fps:wined3d_cs_exec_present/ {
-      split($1, a, ":"); ts = a[1] + off
-      r = $0; sub(/.*approx /, "", r); sub(/fps.*/, "", r); r += 0
-      if (first == "") { first = ts; prev = ts; next }
-      lo = prev > t0 ? prev : t0; hi = ts < t1 ? ts : t1
-      if (hi > lo) frames += r * (hi - lo)
-      prev = ts; lastr = r
-    }
-    END {
-      if (prev < t1) { lo = prev > t0 ? prev : t0; frames += lastr * (t1 - lo) }
-      printf "%s %.1f\n", first, frames
-    }' "$log")
+  read -r first frames < <(frames "$log" "$t0" "$t1" "$offset")
   if ! awk -v f="$frames" 'BEGIN { exit !(f > 0) }'; then
     fail "$t at $size: no frames counted in the measured time (log: $log)"
   fi
@@ -148,8 +129,36 @@ finish() {
     "${start_of[$t]} $first $frames $p0 / $p1" >>"$results"
 }
 
+# keep_series T ARRAY: with PH_BENCH_EVERY, the counters in ARRAY of both
+# programs at uptime T as lines of $series.
+keep_series() {
+  local -n got=$2
+  local t
+  [ -n "$every" ] || return 0
+  for t in floor saver; do echo "$size $round $t $1 $offset ${got[$t]}" >>"$series"; done
+}
+
+# wait_measured: the measured time, sampled every PH_BENCH_EVERY seconds.
+wait_measured() {
+  local left=$secs t
+  local -A mid
+  if [ -n "$every" ]; then
+    while [ "$left" -gt "$every" ]; do
+      sleep "$every"
+      left=$((left - every))
+      # shellcheck disable=SC2034  # read by keep_series
+      for t in floor saver; do mid[$t]=$(probe_of "$t"); done
+      keep_series "$(now)" mid
+    done
+  fi
+  sleep "$left"
+}
+
 results="$work/results.txt"
 : >"$results"
+series="$work/series.txt"
+every=${PH_BENCH_EVERY:-}
+: >"$series"
 declare -A envdir setup_pid pid log_of start_of cpu_of srv_of srv_pid xvfb_pid hold_pid probe0 probe1
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
@@ -198,10 +207,12 @@ for size in $sizes; do
       t0=$(now)
       for t in floor saver; do sample "$t" 0; done
       for t in floor saver; do probe0[$t]=$(probe_of "$t"); done
-      sleep "$secs"
+      keep_series "$t0" probe0
+      wait_measured
       t1=$(now)
       for t in floor saver; do sample "$t" 1; done
       for t in floor saver; do probe1[$t]=$(probe_of "$t"); done
+      keep_series "$t1" probe1
       for t in floor saver; do finish "$t"; done
     else
       for t in floor saver; do kill "${pid[$t]}" 2>/dev/null || true; done
@@ -266,6 +277,36 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
           sprintf("%46.3f", per1k(srv[sv], fr[sv])))
     }
   }' "$results"
+
+if [ -s "$series" ]; then
+  echo
+  echo "over time: frames per second over the $every s before each sample, counters at it"
+  printf '%-10s %-6s %5s %6s %6s %6s %10s %7s\n' size prog min fps GDI USER 'private MB' 'ws MB'
+  declare -A prev start
+  while read -r sz rd tag ts off counters; do
+    k="$sz-$tag-$rd"
+    fr=-1
+    if [ -n "${prev[$k]:-}" ]; then
+      read -r _ fr < <(frames "$work/$k.log" "${prev[$k]}" "$ts" "$off")
+    else
+      start[$k]=$ts
+      prev[$k]=$ts
+    fi
+    awk -v sz="$sz" -v tag="$tag" -v t0="${start[$k]}" -v ta="${prev[$k]}" -v t1="$ts" -v fr="$fr" \
+      -v c="$counters" '
+      function kv(k,   i, n, f) {
+        n = split(c, f, " ")
+        for (i = 1; i <= n; i++) if (index(f[i], k "=") == 1) return substr(f[i], length(k) + 2)
+        return "?"
+      }
+      BEGIN {
+        fps = fr >= 0 ? sprintf("%.2f", fr / (t1 - ta)) : "-"
+        printf "%-10s %-6s %5.0f %6s %6s %6s %10.1f %7.1f\n", sz, tag, (t1 - t0) / 60, fps, kv("gdi"),
+               kv("user"), kv("private_kb") / 1024, kv("ws_kb") / 1024
+      }'
+    prev[$k]=$ts
+  done < <(sort -k1,1 -k2,2n -k3,3 -k4,4n "$series")
+fi
 
 echo
 echo "native, per fish per tick (Google Benchmark, optimised build):"

@@ -12,6 +12,7 @@
 # PH_BENCH_SCR     another saver to measure (default: the win64 build's)
 # PH_BENCH_EVERY   seconds between samples during the measured time: adds a
 #                  table of frames per second and counters over time
+# PH_BENCH_WORK    folder of the logs and prefixes (default build/bench-run)
 # Frames and the first frame come from Wine's own frame trace (WINEDEBUG +fps),
 # CPU time from /proc, object counts and memory from bench/probe.cpp.
 set -eu
@@ -28,7 +29,7 @@ declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="${PH_BENCH_SCR:-$w64/P
 declare -A args=([floor]="" [saver]="/s")
 probe="$w64/bench/phprobe.exe"
 native="${PH_BUILD_ROOT:-$root/build}/bench/bench/fish_bench"
-work="${PH_BUILD_ROOT:-$root/build}/bench-run"
+work=${PH_BENCH_WORK:-${PH_BUILD_ROOT:-$root/build}/bench-run}
 tick_hz=$(getconf CLK_TCK)
 period_ms=70                      # the saver's timer
 warm=$(( secs < 8 ? 1 : 3 ))      # seconds after the first frames before measuring
@@ -280,7 +281,7 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
 
 if [ -s "$series" ]; then
   echo
-  echo "over time: frames per second over the $every s before each sample, counters at it"
+  echo "over time: frames per second since the sample before, counters at each sample"
   printf '%-10s %-6s %5s %6s %6s %6s %10s %7s\n' size prog min fps GDI USER 'private MB' 'ws MB'
   declare -A prev start
   while read -r sz rd tag ts off counters; do
@@ -301,7 +302,7 @@ if [ -s "$series" ]; then
       }
       BEGIN {
         fps = fr >= 0 ? sprintf("%.2f", fr / (t1 - ta)) : "-"
-        printf "%-10s %-6s %5.0f %6s %6s %6s %10.1f %7.1f\n", sz, tag, (t1 - t0) / 60, fps, kv("gdi"),
+        printf "%-10s %-6s %5.1f %6s %6s %6s %10.1f %7.1f\n", sz, tag, (t1 - t0) / 60, fps, kv("gdi"),
                kv("user"), kv("private_kb") / 1024, kv("ws_kb") / 1024
       }'
     prev[$k]=$ts

@@ -8,7 +8,8 @@
 #                              bench/endure.cpp drives both and checks them.
 #   endurance.sh hour [secs]   the benchmark at 1920x1080 for secs (3600), with
 #                              frames per second, objects and memory sampled
-#                              every PH_ENDURE_EVERY seconds (600)
+#                              every PH_ENDURE_EVERY seconds (600); its logs
+#                              in build/endure-hour
 # PH_BENCH_BUILD=0 neither installs nor builds (the builds must exist).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +20,7 @@ load() { cut -d' ' -f1-3 /proc/loadavg; }
 case "$what" in
 hour)
   export PH_BENCH_SIZES=1920x1080 PH_BENCH_EVERY=${PH_ENDURE_EVERY:-600}
+  export PH_BENCH_WORK=${PH_BENCH_WORK:-${PH_BUILD_ROOT:-$root/build}/endure-hour}
   exec "$root/scripts/bench.sh" "${2:-3600}"
   ;;
 starts) ;;

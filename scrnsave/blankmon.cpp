@@ -1,8 +1,41 @@
-// Black windows over the other monitors of a full-screen saver.
+// Windows over the other monitors of a full-screen saver, and the picture in them.
 #include "scrnsave/blankmon.h"
+#include "scrnsave/monfit.h"
 #include "scrnsave/scrnsave.h"
 
+#include <vector>
+
 static const char szBlankClass[] = "PondelHarborBlankClass";
+
+// One window per monitor other than the primary.
+struct OtherMon {
+    HWND w;
+    HDC dc;       // the window's own DC, stretching with COLORONCOLOR
+    MonRect mon;  // the monitor, screen coordinates
+    MonRect pic;  // where the picture is shown, window coordinates; empty before the first
+};
+static std::vector<OtherMon> Others;
+
+static OtherMon* Find(HWND w)
+{
+    for (OtherMon& m : Others)
+        if (m.w == w)
+            return &m;
+    return nullptr;
+}
+
+// Black around the picture (everywhere before the first one).
+static void PaintBars(HDC dc, const OtherMon& m)
+{
+    int w = m.mon.right - m.mon.left, h = m.mon.bottom - m.mon.top;
+    const MonRect& p = m.pic;
+    const RECT bars[] = {{0, 0, w, p.top},
+                         {0, p.bottom, w, h},
+                         {0, p.top, p.left, p.bottom},
+                         {p.right, p.top, w, p.bottom}};
+    for (const RECT& r : bars)
+        FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
+}
 
 static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -14,6 +47,21 @@ static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_SETCURSOR:
         SetCursor(nullptr);
         return TRUE;
+    case WM_ERASEBKGND:
+        // The picture stays while the main monitor pauses; only the bars are
+        // painted again.
+        if (const OtherMon* m = Find(hWnd)) {
+            PaintBars((HDC)wParam, *m);
+            return TRUE;
+        }
+        break;
+    case WM_NCDESTROY:
+        for (size_t i = 0; i < Others.size(); i++)
+            if (Others[i].w == hWnd) {
+                Others.erase(Others.begin() + (long)i);
+                break;
+            }
+        break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -39,43 +87,85 @@ static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hWnd, msg, wParam, lParam);
 }
 
-struct CoverState {
-    HWND saver;
-    int made;
-};
-
-static BOOL CALLBACK CoverMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
+static BOOL CALLBACK AddMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
 {
-    CoverState* st = (CoverState*)lp;
     MONITORINFO mi;
     ZeroMemory(&mi, sizeof mi);
     mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoA(mon, &mi) || (mi.dwFlags & MONITORINFOF_PRIMARY))
-        return TRUE;
-    const RECT& r = mi.rcMonitor;
-    HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, szBlankClass, "",
-                             WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                             st->saver, nullptr, hMainInstance, nullptr);
-    if (w) {
-        ShowWindow(w, SW_SHOWNOACTIVATE);
-        st->made++;
+    if (GetMonitorInfoA(mon, &mi) && !(mi.dwFlags & MONITORINFOF_PRIMARY)) {
+        const RECT& r = mi.rcMonitor;
+        ((std::vector<MonRect>*)lp)->push_back({r.left, r.top, r.right, r.bottom});
     }
     return TRUE;
 }
 
+static bool SameMonitors(const std::vector<MonRect>& now)
+{
+    if (now.size() != Others.size())
+        return false;
+    for (size_t i = 0; i < now.size(); i++) {
+        const MonRect &a = now[i], &b = Others[i].mon;
+        if (a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom)
+            return false;
+    }
+    return true;
+}
+
 int CoverOtherMonitors(HWND saver)
 {
-    if (GetSystemMetrics(SM_CMONITORS) < 2)
+    std::vector<MonRect> now;
+    if (GetSystemMetrics(SM_CMONITORS) >= 2)
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&now);
+    if (SameMonitors(now))
+        return (int)Others.size();
+    // Another set of monitors: new windows for all of them.
+    std::vector<OtherMon> gone;
+    gone.swap(Others);
+    for (const OtherMon& m : gone)
+        DestroyWindow(m.w);
+    if (now.empty())
         return 0;
     WNDCLASSA cls;
     ZeroMemory(&cls, sizeof cls);
+    cls.style = CS_OWNDC;
     cls.lpfnWndProc = BlankProc;
     cls.hInstance = hMainInstance;
     cls.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
     cls.lpszClassName = szBlankClass;
     if (!RegisterClassA(&cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return 0;
-    CoverState st = {saver, 0};
-    EnumDisplayMonitors(nullptr, nullptr, CoverMonitor, (LPARAM)&st);
-    return st.made;
+    for (const MonRect& r : now) {
+        HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, szBlankClass,
+                                 "", WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                 saver, nullptr, hMainInstance, nullptr);
+        if (!w)
+            continue;
+        HDC dc = GetDC(w);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        Others.push_back({w, dc, r, {0, 0, 0, 0}});
+        ShowWindow(w, SW_SHOWNOACTIVATE);
+    }
+    return (int)Others.size();
+}
+
+int OtherMonitorCount()
+{
+    return (int)Others.size();
+}
+
+bool ShowOnOtherMonitors(HDC src, int w, int h)
+{
+    bool ok = true;
+    for (OtherMon& m : Others) {
+        MonRect fit = FitPicture(w, h, m.mon);
+        if (fit.left != m.pic.left || fit.top != m.pic.top || fit.right != m.pic.right ||
+            fit.bottom != m.pic.bottom) {
+            m.pic = fit;
+            PaintBars(m.dc, m);
+        }
+        if (fit.right > fit.left && !StretchBlt(m.dc, fit.left, fit.top, fit.right - fit.left,
+                                                fit.bottom - fit.top, src, 0, 0, w, h, SRCCOPY))
+            ok = false;
+    }
+    return ok;
 }

@@ -5,6 +5,8 @@
 //                           (the two pages of the configuration dialog)
 //   docshot OUTDIR dialog   the two dialog pages only (for looking at the
 //                           layout at another DPI)
+//   docshot OUTDIR monitors monitors.bmp: every monitor, the aquarium at full
+//                           height on the main one and fitted into the others
 #include "tests/dialog/dialog_harness.h"
 
 #include <cstdio>
@@ -124,10 +126,10 @@ bool TitleStill(const Shot& a, const Shot& b)
     return true;
 }
 
-// Runs the saver full screen at the given height and saves the screen: in
-// band mode once the band has drifted to where the title shows whole, at
-// full height once no fish covers the title.
-bool ShootAquarium(int height, int set, const std::string& path)
+// Runs the saver full screen at the given height and saves the screen (with
+// every monitor: all of them): in band mode once the band has drifted to
+// where the title shows whole, at full height once no fish covers the title.
+bool ShootAquarium(int height, int set, const std::string& path, bool everyMonitor = false)
 {
     RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)(set - 1));
@@ -146,6 +148,11 @@ bool ShootAquarium(int height, int set, const std::string& path)
                                                : top >= BandTopLow && top <= BandTopHigh;
                    },
                    BandWaitMs);
+    if (ok && everyMonitor)
+        shot = GrabScreen(
+            {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+             GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+             GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
     ok = ok && SaveBmp(shot, path);
     CloseByKey(p);
     if (!ok)
@@ -175,8 +182,9 @@ bool ShootDialog(const std::string& out)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0)) {
-        fprintf(stderr, "usage: docshot OUTDIR [dialog]\n");
+    bool monitors = argc > 2 && strcmp(argv[2], "monitors") == 0;
+    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0 && !monitors)) {
+        fprintf(stderr, "usage: docshot OUTDIR [dialog|monitors]\n");
         return 2;
     }
     std::string out = argv[1];
@@ -186,6 +194,12 @@ int main(int argc, char** argv)
     RegPutDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", FastestScroll);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
     bool ok = true;
+    if (monitors) {
+        WriteFileBytes(SharedDataPath(in), Scenes(false));
+        ok = ShootAquarium(ShFull, 2, out + "\\monitors.bmp", true);
+        DropInstall(in);
+        return ok ? 0 : 1;
+    }
     if (all) {
         // The program off, so that the saver shows the set named in the registry.
         WriteFileBytes(SharedDataPath(in), Scenes(false));

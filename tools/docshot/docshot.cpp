@@ -9,6 +9,7 @@
 //                           height on the main one and fitted into the others
 #include "tests/dialog/dialog_harness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -126,6 +127,36 @@ bool TitleStill(const Shot& a, const Shot& b)
     return true;
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM lp)
+{
+    ((std::vector<RECT>*)lp)->push_back(*r);
+    return TRUE;
+}
+
+// Every monitor as it stands, left to right with a gap between them, on grey
+// (what lies outside the monitors is nobody's picture).
+Shot ShootMonitors()
+{
+    const int Gap = 16;
+    const DWORD Grey = 0x808080;
+    std::vector<RECT> mons;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&mons);
+    std::sort(mons.begin(), mons.end(),
+              [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    int x0 = GetSystemMetrics(SM_XVIRTUALSCREEN), y0 = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    Shot all;
+    all.w = GetSystemMetrics(SM_CXVIRTUALSCREEN) + Gap * ((int)mons.size() - 1);
+    all.h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    all.px.assign((size_t)all.w * all.h, Grey);
+    for (size_t i = 0; i < mons.size(); i++) {
+        Shot m = GrabScreen(mons[i]);
+        int left = mons[i].left - x0 + Gap * (int)i, top = mons[i].top - y0;
+        for (int y = 0; y < m.h; y++)
+            std::copy_n(&m.px[(size_t)y * m.w], m.w, &all.px[(size_t)(top + y) * all.w + left]);
+    }
+    return all;
+}
+
 // Runs the saver full screen at the given height and saves the screen (with
 // every monitor: all of them): in band mode once the band has drifted to
 // where the title shows whole, at full height once no fish covers the title.
@@ -149,10 +180,7 @@ bool ShootAquarium(int height, int set, const std::string& path, bool everyMonit
                    },
                    BandWaitMs);
     if (ok && everyMonitor)
-        shot = GrabScreen(
-            {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-             GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-             GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+        shot = ShootMonitors();
     ok = ok && SaveBmp(shot, path);
     CloseByKey(p);
     if (!ok)

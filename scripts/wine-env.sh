@@ -5,8 +5,9 @@
 #                             GDI renderer for DirectDraw, no crash debugger.
 #                             PH_WINE_MONITORS=2: two monitors (1024x768 and
 #                             1280x720 to its right) instead of one 1024x768;
-#                             PH_WINE_MONITORS="WxH WxH...": these monitors
-#                             side by side (one too: the same X servers);
+#                             PH_WINE_MONITORS="WxH[xD] WxH[xD]...": these
+#                             monitors side by side (one too: the same X
+#                             servers), at depth D (default 24);
 #                             PH_WINE_SCREEN=WxHxD another single screen
 #   wine-env.sh display DIR   WINEPREFIX in DIR/prefix on the current $DISPLAY,
 #                             made once (GDI renderer) and kept for later runs
@@ -99,7 +100,7 @@ else
   # Xephyr's screens left to right on one host screen wide and high enough.
   xephyr_screens=() x=0 high=0
   for m in $monitors; do
-    w=${m%x*} h=${m#*x}
+    IFS=x read -r w h _ <<<"$m"
     xephyr_screens+=(-screen "${m}+${x}+0")
     x=$((x + w))
     if [ "$h" -gt "$high" ]; then high=$h; fi

@@ -1,6 +1,6 @@
 // Windows over the other monitors of a full-screen saver, and the picture in them.
 #include "scrnsave/blankmon.h"
-#include "scrnsave/monfit.h"
+#include "scrnsave/picfit.h"
 #include "scrnsave/scrnsave.h"
 
 #include <vector>
@@ -11,8 +11,8 @@ static const char szBlankClass[] = "PondelHarborBlankClass";
 struct OtherMon {
     HWND w;
     HDC dc;       // the window's own DC, stretching with COLORONCOLOR
-    MonRect mon;  // the monitor, screen coordinates
-    MonRect pic;  // where the picture is shown, window coordinates; empty before the first
+    RECT mon;     // the monitor, screen coordinates
+    PicRect pic;  // where the picture is shown, window coordinates; empty before the first
 };
 static std::vector<OtherMon> Others;
 
@@ -28,11 +28,11 @@ static OtherMon* Find(HWND w)
 static void PaintBars(HDC dc, const OtherMon& m)
 {
     int w = m.mon.right - m.mon.left, h = m.mon.bottom - m.mon.top;
-    const MonRect& p = m.pic;
-    const RECT bars[] = {{0, 0, w, p.top},
-                         {0, p.bottom, w, h},
-                         {0, p.top, p.left, p.bottom},
-                         {p.right, p.top, w, p.bottom}};
+    const PicRect& p = m.pic;
+    const RECT bars[] = {{0, 0, w, p.y},
+                         {0, p.y + p.h, w, h},
+                         {0, p.y, p.x, p.y + p.h},
+                         {p.x + p.w, p.y, w, p.y + p.h}};
     for (const RECT& r : bars)
         FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
 }
@@ -92,28 +92,24 @@ static BOOL CALLBACK AddMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
     MONITORINFO mi;
     ZeroMemory(&mi, sizeof mi);
     mi.cbSize = sizeof mi;
-    if (GetMonitorInfoA(mon, &mi) && !(mi.dwFlags & MONITORINFOF_PRIMARY)) {
-        const RECT& r = mi.rcMonitor;
-        ((std::vector<MonRect>*)lp)->push_back({r.left, r.top, r.right, r.bottom});
-    }
+    if (GetMonitorInfoA(mon, &mi) && !(mi.dwFlags & MONITORINFOF_PRIMARY))
+        ((std::vector<RECT>*)lp)->push_back(mi.rcMonitor);
     return TRUE;
 }
 
-static bool SameMonitors(const std::vector<MonRect>& now)
+static bool SameMonitors(const std::vector<RECT>& now)
 {
     if (now.size() != Others.size())
         return false;
-    for (size_t i = 0; i < now.size(); i++) {
-        const MonRect &a = now[i], &b = Others[i].mon;
-        if (a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom)
+    for (size_t i = 0; i < now.size(); i++)
+        if (!EqualRect(&now[i], &Others[i].mon))
             return false;
-    }
     return true;
 }
 
 int CoverOtherMonitors(HWND saver)
 {
-    std::vector<MonRect> now;
+    std::vector<RECT> now;
     if (GetSystemMetrics(SM_CMONITORS) >= 2)
         EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&now);
     if (SameMonitors(now))
@@ -134,7 +130,7 @@ int CoverOtherMonitors(HWND saver)
     cls.lpszClassName = szBlankClass;
     if (!RegisterClassA(&cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return 0;
-    for (const MonRect& r : now) {
+    for (const RECT& r : now) {
         HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, szBlankClass,
                                  "", WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                  saver, nullptr, hMainInstance, nullptr);
@@ -157,14 +153,13 @@ bool ShowOnOtherMonitors(HDC src, int w, int h)
 {
     bool ok = true;
     for (OtherMon& m : Others) {
-        MonRect fit = FitPicture(w, h, m.mon);
-        if (fit.left != m.pic.left || fit.top != m.pic.top || fit.right != m.pic.right ||
-            fit.bottom != m.pic.bottom) {
+        PicRect fit = FitPicture(w, h, {0, 0, m.mon.right - m.mon.left, m.mon.bottom - m.mon.top});
+        if (fit.x != m.pic.x || fit.y != m.pic.y || fit.w != m.pic.w || fit.h != m.pic.h) {
             m.pic = fit;
             PaintBars(m.dc, m);
         }
-        if (fit.right > fit.left && !StretchBlt(m.dc, fit.left, fit.top, fit.right - fit.left,
-                                                fit.bottom - fit.top, src, 0, 0, w, h, SRCCOPY))
+        if (fit.w > 0 && fit.h > 0 &&
+            !StretchBlt(m.dc, fit.x, fit.y, fit.w, fit.h, src, 0, 0, w, h, SRCCOPY))
             ok = false;
     }
     return ok;

@@ -123,3 +123,4 @@
 #define IDC_SSFAST 1091
 #define IDC_SSSLOW 1092
 #define IDC_SSPEEDBAR 1078
+#define IDC_EVERYMON 1245  // "Every Monitor", below the Screen group

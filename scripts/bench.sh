@@ -3,10 +3,13 @@
 # (bench/floor.cpp: the same set-up and draws without fish logic), full screen
 # under wine64 at each size. The two run side by side, each on an Xvfb and a
 # Wine prefix of its own, and are measured over the same seconds, so that the
-# load of a shared machine weighs on both alike. Then the native timings of
-# the per-tick arithmetic. Prints a table.
+# load of a shared machine weighs on both alike. A size of several monitors
+# (WxH+WxH) pairs the saver on the first monitor alone ("one") with the saver
+# on all of them ("two"), both through the same X servers (Xephyr on Xvfb).
+# Then the native timings of the per-tick arithmetic. Prints a table.
 #   bench.sh [seconds]     measured seconds, default 60
-# PH_BENCH_SIZES   screen sizes, default "1024x768 1920x1080"
+# PH_BENCH_SIZES   screen sizes, default
+#                  "1024x768 1920x1080 1920x1080+1920x1080 3840x2160"
 # PH_BENCH_ROUNDS  rounds per size, default 1; the program started first alternates
 # PH_BENCH_BUILD=0 neither installs nor builds (the builds must exist)
 # PH_BENCH_SCR     another saver to measure (default: the win64 build's)
@@ -18,15 +21,16 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 secs=${1:-60}
-sizes=${PH_BENCH_SIZES:-1024x768 1920x1080}
+sizes=${PH_BENCH_SIZES:-1024x768 1920x1080 1920x1080+1920x1080 3840x2160}
 rounds=${PH_BENCH_ROUNDS:-1}
 if [ "${PH_BENCH_BUILD:-1}" != 0 ]; then
   "$root/scripts/deps.sh"
   "$root/scripts/build.sh" win64 bench
 fi
 w64="${PH_BUILD_ROOT:-$root/build}/win64"
-declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="${PH_BENCH_SCR:-$w64/PondelHarbor.scr}")
-declare -A args=([floor]="" [saver]="/s")
+scr=${PH_BENCH_SCR:-$w64/PondelHarbor.scr}
+declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="$scr" [one]="$scr" [two]="$scr")
+declare -A args=([floor]="" [saver]="/s" [one]="/s" [two]="/s")
 probe="$w64/bench/phprobe.exe"
 native="${PH_BUILD_ROOT:-$root/build}/bench/bench/fish_bench"
 work=${PH_BENCH_WORK:-${PH_BUILD_ROOT:-$root/build}/bench-run}
@@ -60,8 +64,8 @@ spawn() {
   spawned=$!
 }
 
-# The scratch installation, in the saver's environment.
-install_scene() { "$root/scripts/bench-scene.sh" "${envdir[saver]}"; }
+# install_scene TAG: the scratch installation in the environment of TAG.
+install_scene() { "$root/scripts/bench-scene.sh" "${envdir[$1]}"; }
 
 # start TAG: the program of TAG, traced; waits for its first frame.
 start() {
@@ -84,7 +88,7 @@ start() {
 sample() {
   local t=$1 n=$2
   cpu_of[$t$n]=$(cpu "${pid[$t]}")
-  srv_of[$t$n]=$(($(cpu "${srv_pid[$t]}") + $(cpu "${xvfb_pid[$t]}")))
+  srv_of[$t$n]=$(($(cpu "${srv_pid[$t]}") + $(cpu "${xvfb_pid[$t]}") + $(cpu "${xephyr_pid[$t]:-0}" || echo 0)))
 }
 probe_of() { run_in "$1" "$WINE" "$probe" "$(basename "${exe[$1]}")" 2>/dev/null || true; }
 
@@ -136,7 +140,7 @@ keep_series() {
   local -n got=$2
   local t
   [ -n "$every" ] || return 0
-  for t in floor saver; do echo "$size $round $t $1 $offset ${got[$t]}" >>"$series"; done
+  for t in $tags; do echo "$size $round $t $1 $offset ${got[$t]}" >>"$series"; done
 }
 
 # wait_measured: the measured time, sampled every PH_BENCH_EVERY seconds.
@@ -148,7 +152,7 @@ wait_measured() {
       sleep "$every"
       left=$((left - every))
       # shellcheck disable=SC2034  # read by keep_series
-      for t in floor saver; do mid[$t]=$(probe_of "$t"); done
+      for t in $tags; do mid[$t]=$(probe_of "$t"); done
       keep_series "$(now)" mid
     done
   fi
@@ -160,37 +164,50 @@ results="$work/results.txt"
 series="$work/series.txt"
 every=${PH_BENCH_EVERY:-}
 : >"$series"
-declare -A envdir setup_pid pid log_of start_of cpu_of srv_of srv_pid xvfb_pid hold_pid probe0 probe1
+declare -A envdir setup_pid pid log_of start_of cpu_of srv_of srv_pid xvfb_pid xephyr_pid hold_pid probe0 probe1
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
-  for t in floor saver; do
+  case "$size" in
+    *+*) tags="one two" ;;
+    *) tags="floor saver" ;;
+  esac
+  for t in $tags; do
     envdir[$t]="$work/wine-$size-$t"
-    PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null &
+    case "$t" in
+      one) PH_WINE_MONITORS="${size%%+*}" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
+      two) PH_WINE_MONITORS="${size//+/ }" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
+      *) PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
+    esac
     setup_pid[$t]=$!
   done
-  for t in floor saver; do
+  for t in $tags; do
     if ! wait "${setup_pid[$t]}"; then
       fail "no Wine environment for the $t at $size"
-      for u in floor saver; do "$root/scripts/wine-env.sh" cleanup "${envdir[$u]}"; done
+      for u in $tags; do "$root/scripts/wine-env.sh" cleanup "${envdir[$u]}"; done
       exit 1
     fi
   done
-  WINE=$(env_var floor WINE)
-  WINESERVER=$(env_var floor WINESERVER)
-  for t in floor saver; do
+  ref=${tags%% *}
+  WINE=$(env_var "$ref" WINE)
+  WINESERVER=$(env_var "$ref" WINESERVER)
+  for t in $tags; do
     # shellcheck disable=SC1091
     xvfb_pid[$t]=$(. "${envdir[$t]}/env" && echo "$PH_XVFB_PID")
+    # shellcheck disable=SC1091
+    xephyr_pid[$t]=$(. "${envdir[$t]}/env" && echo "$PH_XEPHYR_PID")
     # One server for all the runs of this environment, started before them.
     spawn "$t" "$WINESERVER" -f -p
     srv_pid[$t]=$spawned
   done
-  install_scene
-  for t in floor saver; do
+  for t in $tags; do
+    if [ "$t" != floor ]; then install_scene "$t"; fi
+  done
+  for t in $tags; do
     # The desktop stays up between the runs, as in a logged-on session.
     spawn "$t" "$WINE" "$probe" --hold >"$work/hold-$t.txt"
     hold_pid[$t]=$spawned
   done
-  for t in floor saver; do
+  for t in $tags; do
     for _ in $(seq 100); do
       grep -qs ready "$work/hold-$t.txt" && break
       sleep 0.1
@@ -198,36 +215,39 @@ for size in $sizes; do
   done
   sleep 0.5
   for round in $(seq "$rounds"); do
-    order="floor saver"
-    if [ $((round % 2)) = 0 ]; then order="saver floor"; fi
+    order=$tags
+    if [ $((round % 2)) = 0 ]; then order="${tags#* } $ref"; fi
     ok=1
     for t in $order; do start "$t" || ok=0; done
     if [ "$ok" = 1 ]; then
-      offset=$(run_in floor "$WINE" "$probe" --clock | sed -n 's/^offset=//p')
+      offset=$(run_in "$ref" "$WINE" "$probe" --clock | sed -n 's/^offset=//p')
       sleep "$warm"
       t0=$(now)
-      for t in floor saver; do sample "$t" 0; done
-      for t in floor saver; do probe0[$t]=$(probe_of "$t"); done
+      for t in $tags; do sample "$t" 0; done
+      for t in $tags; do probe0[$t]=$(probe_of "$t"); done
       keep_series "$t0" probe0
       wait_measured
       t1=$(now)
-      for t in floor saver; do sample "$t" 1; done
-      for t in floor saver; do probe1[$t]=$(probe_of "$t"); done
+      for t in $tags; do sample "$t" 1; done
+      for t in $tags; do probe1[$t]=$(probe_of "$t"); done
       keep_series "$t1" probe1
-      for t in floor saver; do finish "$t"; done
+      for t in $tags; do finish "$t"; done
     else
-      for t in floor saver; do kill "${pid[$t]}" 2>/dev/null || true; done
+      for t in $tags; do kill "${pid[$t]}" 2>/dev/null || true; done
     fi
-    if [ -f "${envdir[saver]}/prefix/drive_c/phbench/PondelErr.log" ]; then
-      fail "the saver reported errors at $size: $(head -c 300 "${envdir[saver]}/prefix/drive_c/phbench/PondelErr.log")"
-    fi
+    for t in $tags; do
+      errlog="${envdir[$t]}/prefix/drive_c/phbench/PondelErr.log"
+      if [ -f "$errlog" ]; then
+        fail "the saver ($t) reported errors at $size: $(head -c 300 "$errlog")"
+      fi
+    done
   done
-  for t in floor saver; do
+  for t in $tags; do
     kill "${hold_pid[$t]}" 2>/dev/null || true
     "$root/scripts/wine-env.sh" cleanup "${envdir[$t]}"
   done
   wait
-  for t in floor saver; do rm -rf "${envdir[$t]}"; done   # 700 MB each
+  for t in $tags; do rm -rf "${envdir[$t]}"; done   # 700 MB each
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
@@ -235,8 +255,9 @@ echo "PondelHarbor benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'): saver (100 fish)
   "$secs s measured per round"
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
   "load average before $load_before, after $load_after"
-echo "CPU: of the program's process, s per 1,000 frames; server: its wineserver and Xvfb together"
-printf '%-10s %-6s %5s %9s %6s %8s %8s %8s %11s %9s %13s %8s\n' size prog round 'CPU s/1k' ratio \
+echo "CPU: of the program's process, s per 1,000 frames; server: its wineserver and X servers together"
+echo "ratio: the saver's CPU to the floor's; on several monitors, that of two to one (the saver on the first alone)"
+printf '%-20s %-6s %5s %9s %6s %8s %8s %8s %11s %9s %13s %8s\n' size prog round 'CPU s/1k' ratio \
   "fps/$(awk -v p="$period_ms" 'BEGIN { printf "%.1f", 1000 / p }')" 'first ms' 'peak MB' 'GDI st>end' \
   'USER' 'private MB' 'server s'
 # Rows of each run; with several rounds, the rounds of each size together
@@ -249,7 +270,7 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
   }
   function per1k(ticks, frames) { return frames > 0 ? ticks / hz / frames * 1000 : 0 }
   function row(size, tag, round, cpu, ratio, fps, first, peak, objs) {
-    printf "%-10s %-6s %5s %9.3f %6s %8.2f %8.0f %8.1f %s\n", size, tag, round, cpu, ratio, fps, first, peak, objs
+    printf "%-20s %-6s %5s %9.3f %6s %8.2f %8.0f %8.1f %s\n", size, tag, round, cpu, ratio, fps, first, peak, objs
   }
   {
     split($0, half, " / "); n = split(half[1], f, " ")
@@ -257,7 +278,7 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
     p0 = ""; for (i = 13; i <= n; i++) p0 = p0 " " f[i]
     p1 = half[2]
     cpu = per1k(f[7] - f[6], frames)
-    if (tag == "floor") { floorcpu = cpu; ratio = "-" } else ratio = floorcpu > 0 ? sprintf("%.3f", cpu / floorcpu) : "?"
+    if (tag == "floor" || tag == "one") { floorcpu = cpu; ratio = "-" } else ratio = floorcpu > 0 ? sprintf("%.3f", cpu / floorcpu) : "?"
     objs = sprintf("%5s>%-5s %4s>%-4s %6.1f>%-6.1f %8.3f", kv(p0, "gdi"), kv(p1, "gdi"), kv(p0, "user"),
                    kv(p1, "user"), kv(p0, "private_kb") / 1024, kv(p1, "private_kb") / 1024, per1k(f[9] - f[8], frames))
     row(size, tag, f[3], cpu, ratio, dt > 0 ? frames / dt : 0, (f[11] - f[10]) * 1000, kv(p1, "peak_ws_kb") / 1024, objs)
@@ -270,11 +291,12 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
   END {
     if (rounds < 2) exit
     for (j = 1; j <= nsizes; j++) {
-      size = order[j]; fl = size SUBSEP "floor"; sv = size SUBSEP "saver"
+      size = order[j]; a = size ~ /\+/ ? "one" : "floor"; b = size ~ /\+/ ? "two" : "saver"
+      fl = size SUBSEP a; sv = size SUBSEP b
       if (!runs[fl] || !runs[sv]) continue
       fc = per1k(ticks[fl], fr[fl]); sc = per1k(ticks[sv], fr[sv])
-      row(size, "floor", "all", fc, "-", fr[fl] / time[fl], firsts[fl] / runs[fl], peak[fl], sprintf("%46.3f", per1k(srv[fl], fr[fl])))
-      row(size, "saver", "all", sc, fc > 0 ? sprintf("%.3f", sc / fc) : "?", fr[sv] / time[sv], firsts[sv] / runs[sv], peak[sv],
+      row(size, a, "all", fc, "-", fr[fl] / time[fl], firsts[fl] / runs[fl], peak[fl], sprintf("%46.3f", per1k(srv[fl], fr[fl])))
+      row(size, b, "all", sc, fc > 0 ? sprintf("%.3f", sc / fc) : "?", fr[sv] / time[sv], firsts[sv] / runs[sv], peak[sv],
           sprintf("%46.3f", per1k(srv[sv], fr[sv])))
     }
   }' "$results"

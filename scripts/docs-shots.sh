@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The README's pictures: the aquarium in band and full-height mode and both
-# pages of the configuration dialog, taken under wine64 on a private Xvfb from
-# a sample installation (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
+# The README's pictures: the aquarium in band and full-height mode, on two
+# monitors, and both pages of the configuration dialog, taken under wine64 on
+# a private Xvfb (two monitors: Xephyr on it) from a sample installation
+# (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
 # With a DPI, only the dialog pages at that screen DPI, for looking at the
 # layout: build/dialog-section-DPI.png and build/dialog-general-DPI.png.
 #   docs-shots.sh [dpi]
@@ -31,8 +32,15 @@ if [ -n "$dpi" ]; then
 else
   PH_SCR="$root/build/win64/PondelHarbor.scr" \
     "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" || status=$?
+  "$root/scripts/wine-env.sh" cleanup "$dir"
+  PH_WINE_MONITORS=2 "$root/scripts/wine-env.sh" setup "$dir" >/dev/null
+  # shellcheck disable=SC1091
+  . "$dir/env"
+  PH_SCR="$root/build/win64/PondelHarbor.scr" \
+    "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" monitors || status=$?
   mkdir -p "$root/docs"
-  for shot in band:aquarium-band full:aquarium-full section:dialog-section general:dialog-general; do
+  for shot in band:aquarium-band full:aquarium-full monitors:aquarium-two-monitors \
+    section:dialog-section general:dialog-general; do
     bmp="$shots/${shot%%:*}.bmp" png="$root/docs/${shot#*:}.png"
     if [ -f "$bmp" ]; then
       # A palette of 256 colours, without dithering: small files, flat water.

@@ -4,7 +4,10 @@
 #   wine-env.sh setup DIR     fresh WINEPREFIX in DIR/prefix, own Xvfb display,
 #                             GDI renderer for DirectDraw, no crash debugger.
 #                             PH_WINE_MONITORS=2: two monitors (1024x768 and
-#                             800x600 to its right) instead of one 1024x768;
+#                             1280x720 to its right) instead of one 1024x768;
+#                             PH_WINE_MONITORS="WxH[xD] WxH[xD]...": these
+#                             monitors side by side (one too: the same X
+#                             servers), at depth D (default 24);
 #                             PH_WINE_SCREEN=WxHxD another single screen
 #   wine-env.sh display DIR   WINEPREFIX in DIR/prefix on the current $DISPLAY,
 #                             made once (GDI renderer) and kept for later runs
@@ -89,7 +92,21 @@ start_server() {
 }
 
 host_screen=${PH_WINE_SCREEN:-1024x768x24}
-if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then host_screen=1824x768x24; fi
+monitors=${PH_WINE_MONITORS:-1}
+if [ "$monitors" = 2 ]; then monitors="1024x768 1280x720"; fi
+if [ "$monitors" = 1 ]; then
+  monitors=""
+else
+  # Xephyr's screens left to right on one host screen wide and high enough.
+  xephyr_screens=() x=0 high=0
+  for m in $monitors; do
+    IFS=x read -r w h _ <<<"$m"
+    xephyr_screens+=(-screen "${m}+${x}+0")
+    x=$((x + w))
+    if [ "$h" -gt "$high" ]; then high=$h; fi
+  done
+  host_screen=${x}x${high}x24
+fi
 
 case "$cmd" in
 setup)
@@ -101,11 +118,11 @@ setup)
   n=$server_display
   xpid=$server_pid
   epid=""
-  if [ "${PH_WINE_MONITORS:-1}" = 2 ]; then
-    # Two monitors side by side: Xephyr on the private Xvfb joins two screens
+  if [ -n "$monitors" ]; then
+    # Monitors side by side: Xephyr on the private Xvfb joins its screens
     # with Xinerama. Without RandR, Wine takes its monitors from Xinerama.
     DISPLAY=":$n" start_server $((n + 1)) "$dir/xephyr.log" Xephyr +xinerama -extension RANDR \
-      -screen 1024x768+0+0 -screen 800x600+1024+0 -nolisten tcp
+      "${xephyr_screens[@]}" -nolisten tcp
     n=$server_display
     epid=$server_pid
   fi

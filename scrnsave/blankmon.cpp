@@ -1,8 +1,41 @@
-// Black windows over the other monitors of a full-screen saver.
+// Windows over the other monitors of a full-screen saver, and the picture in them.
 #include "scrnsave/blankmon.h"
+#include "scrnsave/picfit.h"
 #include "scrnsave/scrnsave.h"
 
+#include <vector>
+
 static const char szBlankClass[] = "PondelHarborBlankClass";
+
+// One window per monitor other than the primary.
+struct OtherMon {
+    HWND w;
+    HDC dc;       // the window's own DC, stretching with COLORONCOLOR
+    RECT mon;     // the monitor, screen coordinates
+    PicRect pic;  // where the picture is shown, window coordinates; empty before the first
+};
+static std::vector<OtherMon> Others;
+
+static OtherMon* Find(HWND w)
+{
+    for (OtherMon& m : Others)
+        if (m.w == w)
+            return &m;
+    return nullptr;
+}
+
+// Black around the picture (everywhere before the first one).
+static void PaintBars(HDC dc, const OtherMon& m)
+{
+    int w = m.mon.right - m.mon.left, h = m.mon.bottom - m.mon.top;
+    const PicRect& p = m.pic;
+    const RECT bars[] = {{0, 0, w, p.y},
+                         {0, p.y + p.h, w, h},
+                         {0, p.y, p.x, p.y + p.h},
+                         {p.x + p.w, p.y, w, p.y + p.h}};
+    for (const RECT& r : bars)
+        FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
+}
 
 static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -14,6 +47,21 @@ static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_SETCURSOR:
         SetCursor(nullptr);
         return TRUE;
+    case WM_ERASEBKGND:
+        // The picture stays while the main monitor pauses; only the bars are
+        // painted again.
+        if (const OtherMon* m = Find(hWnd)) {
+            PaintBars((HDC)wParam, *m);
+            return TRUE;
+        }
+        break;
+    case WM_NCDESTROY:
+        for (size_t i = 0; i < Others.size(); i++)
+            if (Others[i].w == hWnd) {
+                Others.erase(Others.begin() + (long)i);
+                break;
+            }
+        break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -39,43 +87,80 @@ static LRESULT WINAPI BlankProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hWnd, msg, wParam, lParam);
 }
 
-struct CoverState {
-    HWND saver;
-    int made;
-};
-
-static BOOL CALLBACK CoverMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
+static BOOL CALLBACK AddMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
 {
-    CoverState* st = (CoverState*)lp;
     MONITORINFO mi;
     ZeroMemory(&mi, sizeof mi);
     mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoA(mon, &mi) || (mi.dwFlags & MONITORINFOF_PRIMARY))
-        return TRUE;
-    const RECT& r = mi.rcMonitor;
-    HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, szBlankClass, "",
-                             WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                             st->saver, nullptr, hMainInstance, nullptr);
-    if (w) {
-        ShowWindow(w, SW_SHOWNOACTIVATE);
-        st->made++;
-    }
+    if (GetMonitorInfoA(mon, &mi) && !(mi.dwFlags & MONITORINFOF_PRIMARY))
+        ((std::vector<RECT>*)lp)->push_back(mi.rcMonitor);
     return TRUE;
+}
+
+static bool SameMonitors(const std::vector<RECT>& now)
+{
+    if (now.size() != Others.size())
+        return false;
+    for (size_t i = 0; i < now.size(); i++)
+        if (!EqualRect(&now[i], &Others[i].mon))
+            return false;
+    return true;
 }
 
 int CoverOtherMonitors(HWND saver)
 {
-    if (GetSystemMetrics(SM_CMONITORS) < 2)
+    std::vector<RECT> now;
+    if (GetSystemMetrics(SM_CMONITORS) >= 2)
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&now);
+    if (SameMonitors(now))
+        return (int)Others.size();
+    // Another set of monitors: new windows for all of them.
+    std::vector<OtherMon> gone;
+    gone.swap(Others);
+    for (const OtherMon& m : gone)
+        DestroyWindow(m.w);
+    if (now.empty())
         return 0;
     WNDCLASSA cls;
     ZeroMemory(&cls, sizeof cls);
+    cls.style = CS_OWNDC;
     cls.lpfnWndProc = BlankProc;
     cls.hInstance = hMainInstance;
     cls.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
     cls.lpszClassName = szBlankClass;
     if (!RegisterClassA(&cls) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return 0;
-    CoverState st = {saver, 0};
-    EnumDisplayMonitors(nullptr, nullptr, CoverMonitor, (LPARAM)&st);
-    return st.made;
+    for (const RECT& r : now) {
+        HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, szBlankClass,
+                                 "", WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                 saver, nullptr, hMainInstance, nullptr);
+        if (!w)
+            continue;
+        HDC dc = GetDC(w);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        Others.push_back({w, dc, r, {0, 0, 0, 0}});
+        ShowWindow(w, SW_SHOWNOACTIVATE);
+    }
+    return (int)Others.size();
+}
+
+int OtherMonitorCount()
+{
+    return (int)Others.size();
+}
+
+bool ShowOnOtherMonitors(HDC src, int w, int h)
+{
+    bool ok = true;
+    for (OtherMon& m : Others) {
+        PicRect fit = FitPicture(w, h, {0, 0, m.mon.right - m.mon.left, m.mon.bottom - m.mon.top});
+        if (fit.x != m.pic.x || fit.y != m.pic.y || fit.w != m.pic.w || fit.h != m.pic.h) {
+            m.pic = fit;
+            PaintBars(m.dc, m);
+        }
+        if (fit.w > 0 && fit.h > 0 &&
+            !StretchBlt(m.dc, fit.x, fit.y, fit.w, fit.h, src, 0, 0, w, h, SRCCOPY))
+            ok = false;
+    }
+    return ok;
 }

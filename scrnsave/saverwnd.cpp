@@ -232,6 +232,16 @@ LRESULT WINAPI RealScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lP
             return 0;
         Sleep(0);
         break;
+    case WM_DISPLAYCHANGE:
+        // A monitor may have come or gone; the change may arrive while the
+        // saver sets its own mode up, so the windows follow a little later.
+        if (!fChildPreview)
+            PostMessageA(hWnd, SAVER_MONITORS_CHANGED, 0, 0);
+        break;
+    case SAVER_MONITORS_CHANGED:
+        if (!fChildPreview)
+            CoverOtherMonitors(hWnd);
+        return 0;
     default:
         break;
     }

@@ -3,7 +3,7 @@
 //   dlgmarks.cpp   run-time texts and the bitmap marks
 //   dlgsets.cpp    set number, scene values and the program
 //   dlgfish.cpp    pattern rows, fish quantity and size, Direct Size, Guest Fish
-//   dlgscreen.cpp  screen height, scroll speed and back colours
+//   dlgscreen.cpp  screen height, scroll speed, other monitors and back colours
 // Every operation takes the dialog window; the edits themselves are in dlgedit.h.
 #pragma once
 
@@ -99,6 +99,7 @@ bool FishCommand(HWND hDlg, int id);
 
 // ---- Screen and back colours (dlgscreen.cpp) ----
 void ScreenHeightSet(HWND hDlg);
+void OtherMonitorsSet(HWND hDlg);  // "Every Monitor" shows m_nOtherMon
 void BackColorCheckSet(HWND hDlg, int k);
 void BackColorCheckSetini(HWND hDlg);
 void BackColorPicSetini(HWND hDlg);

@@ -183,6 +183,7 @@ static const int GeneralSet[] = {
     IDC_PGRANDOM,  IDC_PGROUND,    IDC_PGREPEAT,  IDC_PGFF,   IDC_SCREENBOX,
     IDC_HEIGHTBOX, IDC_HLOW,       IDC_HMIDUM,    IDC_HHIGH,  IDC_HFULL,
     IDC_SSPEEDBOX, IDC_SSPEEDNO,   IDC_SSFAST,    IDC_SSSLOW, IDC_SSPEEDBAR,
+    IDC_EVERYMON,
 };
 
 // The ten-of-a-kind controls of each page.
@@ -444,6 +445,7 @@ static void ShowAll(HWND hDlg)
     GuestFishSet(hDlg);
     ScreenHeightSet(hDlg);
     ScrollChangeSpeedPos(hDlg);
+    OtherMonitorsSet(hDlg);
     PgonFlgSet(hDlg);
     ProgramChangeTypeSet(hDlg);
     ProgramFFCheckSet(hDlg);

@@ -1,5 +1,5 @@
-// Configuration dialog: screen height and scroll speed (General page), and
-// the back-colour block of the current set (Section page).
+// Configuration dialog: screen height, scroll speed and the other monitors
+// (General page), and the back-colour block of the current set (Section page).
 #include "scrn01/dialog/dialog.h"
 #include "scrn01/dialog/dlgedit.h"
 #include "scrn01/settings/records.h"
@@ -30,6 +30,11 @@ void ScreenHeightSet(HWND hDlg)
         EnableWindow(GetDlgItem(hDlg, IDC_HFULL), FALSE);
         ShowWindow(GetDlgItem(hDlg, IDC_HFULL), SW_HIDE);
     }
+}
+
+void OtherMonitorsSet(HWND hDlg)
+{
+    SetCheck(hDlg, IDC_EVERYMON, m_nOtherMon != 0);
 }
 
 void BackColorCheckSet(HWND hDlg, int k)
@@ -131,6 +136,10 @@ bool ScreenCommand(HWND hDlg, int id)
     case IDC_BKFF:
         m_nBackCZ = FlagToggle(m_nBackCZ);
         BackColorFFCheckSet(hDlg);
+        return true;
+    case IDC_EVERYMON:
+        m_nOtherMon = FlagToggle(m_nOtherMon);
+        OtherMonitorsSet(hDlg);
         return true;
     }
     return false;

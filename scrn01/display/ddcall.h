@@ -33,6 +33,10 @@ struct DdRect {
 DdResult DdBlt(const DdRect& dst, int s, const DdRect& src, bool keyed);
 // Unscaled copy of rectangle src of surface s to (x, y), colour keyed.
 DdResult DdBltFast(int x, int y, int s, const DdRect& src);
+// Copy the back buffer's picture to the monitors other than the primary (when
+// there are any and the user wants it); a monitor that cannot be drawn is
+// skipped. The frame's last call before the flip.
+DdResult DdShowOthers();
 // Show the back buffer.
 DdResult DdFlip();
 // Restore lost surfaces and reload their pictures (restoreAll).

@@ -64,6 +64,11 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src)
     return Record({DdOpBltFast, s, src, {x, y, 0, 0}, true});
 }
 
+DdResult DdShowOthers()
+{
+    return Record({DdOpShowOthers, 0, {}, {}, false});
+}
+
 DdResult DdFlip()
 {
     return Record({DdOpFlip, 0, {}, {}, false});
@@ -107,6 +112,8 @@ std::string DdCallText(const DdCallRec& c)
     case DdOpBltFast:
         snprintf(b, sizeof b, "(%d,%d)", c.dst.left, c.dst.top);
         return "BltFast " + std::to_string(c.surf) + " " + RectText(c.src) + " -> " + b;
+    case DdOpShowOthers:
+        return "ShowOthers";
     case DdOpFlip:
         return "Flip";
     case DdOpRestore:

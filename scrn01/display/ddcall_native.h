@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-enum DdOp { DdOpBlt, DdOpBltFast, DdOpFlip, DdOpRestore, DdOpSetMode };
+enum DdOp { DdOpBlt, DdOpBltFast, DdOpShowOthers, DdOpFlip, DdOpRestore, DdOpSetMode };
 
 struct DdCallRec {
     DdOp op;

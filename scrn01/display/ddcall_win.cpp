@@ -1,6 +1,9 @@
 // Drawing seam on DirectDraw: the back buffer and sheets of ddsurf.cpp.
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/ddsurf.h"
+#include "scrn01/display/saverstate.h"
+#include "scrn01/store/regstore.h"
+#include "scrnsave/scrnsave.h"
 
 static DdResult Result(HRESULT hr)
 {
@@ -33,6 +36,23 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src)
         return DdFailed;
     RECT r = Rect(src);
     return Result(lpDDSBack->BltFast(x, y, from, &r, DDBLTFAST_SRCCOLORKEY));
+}
+
+// One DC on the back buffer, one stretch per monitor: the copy stays in the
+// display driver (or Wine's DIB engine) and needs no surface of its own.
+DdResult DdShowOthers()
+{
+    if (m_nOtherMon == 0 || OtherMonitorCount() == 0)
+        return DdOk;
+    if (!lpDDSBack)
+        return DdFailed;
+    HDC dc = nullptr;
+    HRESULT hr = lpDDSBack->GetDC(&dc);
+    if (hr != DD_OK)
+        return Result(hr);
+    bool ok = ShowOnOtherMonitors(dc, GW, GH);
+    lpDDSBack->ReleaseDC(dc);
+    return ok ? DdOk : DdFailed;
 }
 
 DdResult DdFlip()

@@ -227,6 +227,14 @@ bool DrawFish()
     return true;
 }
 
+// The finished picture to the other monitors. Busy or lost, they keep the
+// last one for a frame; the primary's frame goes on whatever happens.
+static void ShowOthers()
+{
+    if (DdShowOthers() == DdFailed)
+        FrameReport(34, "Other Monitors Write Error !", "");
+}
+
 void updateFrame()
 {
     MoveFish();
@@ -234,6 +242,7 @@ void updateFrame()
         return;
     if (!DrawFish())
         return;
+    ShowOthers();
     FlipAndScroll();
     INF01 = 1;
 }

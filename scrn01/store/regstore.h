@@ -3,7 +3,8 @@
 // operations that read and write the registry are in regstore_win.h.
 //   HKEY_CLASSES_ROOT  "Software\PondelHarbor"                   Directory, FullScreenFlg, BackColorsFlg
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
-//                                                                 owned kinds, new-fish counters
+//                                                                 owned kinds, new-fish counters,
+//                                                                 other monitors
 #pragma once
 #include "scrn01/settings/fishtable.h"
 
@@ -18,6 +19,7 @@ extern int m_nSSpe;           // "KISJUAK" scroll speed 1..50
 extern int m_nFgf;            // "SOIEKMA" Guest Fish on
 extern int m_nSYScnt;         // "LOSKDIS" new-fish tick counter
 extern int m_nSYSrnd;         // "NAUSJEN" new-fish tick threshold
+extern int m_nOtherMon;       // "OtherMonitors" 1 the aquarium on every monitor, 0 the others black
 // Installation flags (per-user copies win once made).
 extern int m_nFullSCf;        // "FullScreenFlg" 1 allows the Full height
 extern int m_nBackCRf;        // "BackColorsFlg" colour band variant
@@ -30,13 +32,14 @@ extern char buffer[BufSize];  // shared text buffer: registry strings, list copi
 extern const char regnameS[];  // "Software\PondelHarbor"
 extern const char regname[];   // "Control Panel\Screen Saver.PondelHarbor"
 extern const char stnameS1[], stname2[], stname3[], stname10[], stname11[], stname12[];
-extern const char stname13[], stname14[], stname15[], stname17[], stname18[];
+extern const char stname13[], stname14[], stname15[], stname17[], stname18[], stname19[];
 extern const char regdef2[];   // "10000000000000000000000000000000000": only kind 1 owned
 const int regdefS1 = 3;
 const int regdef10 = 1;
 const int regdef11 = 1;
 const int regdef12 = 5;
 const int regdef18 = 1000;
+const int regdef19 = 1;
 
 // Owned-kind digits: m_nFss from a digit text (missing digits read as 0), and
 // back into a 35-digit text (out needs FishMax + 1 characters).

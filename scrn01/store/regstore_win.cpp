@@ -231,6 +231,10 @@ int RegRead(int af)
         m_nSYSrnd = rgintb;
         if ((long long)m_nSYSrnd - (long long)m_nSYScnt > 2000)
             m_nSYScnt = m_nSYScnt + 1800;
+
+        if (!ReadIntStep(stname19, regdef19))
+            break;
+        m_nOtherMon = rgintb == 0 ? 0 : 1;
         rc = 0;
     } while (false);
 
@@ -259,6 +263,8 @@ int RegWrite()
     if (!RegSetInt(stname12, m_nSSpe))
         rc = 1;
     if (!RegSetInt(stname14, m_nFgf))
+        rc = 1;
+    if (!RegSetInt(stname19, m_nOtherMon))
         rc = 1;
     if (!CloseKey())
         rc = 2;

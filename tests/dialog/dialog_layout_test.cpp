@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -83,12 +84,15 @@ int NeededWidth(HDC dc, const Ctl& c)
     return sz.cx + 6;
 }
 
-void CheckPage(const Dialog& d, HDC dc, const char* page)
+// Checks the visible controls of a page, among them the one named must.
+void CheckPage(const Dialog& d, HDC dc, const char* page, int must)
 {
     SCOPED_TRACE(page);
     std::vector<Ctl> all;
     EnumChildWindows(d.dlg, Collect, (LPARAM)&all);
     ASSERT_GT(all.size(), 20u);
+    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const Ctl& c) { return c.id == must; }))
+        << must << " not shown";
     RECT client;
     GetClientRect(d.dlg, &client);
     MapWindowPoints(d.dlg, nullptr, (POINT*)&client, 2);
@@ -136,9 +140,9 @@ void CheckBothPages(int dpi, int* width)
     HFONT font = CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
                              0, 0, 0, "MS Shell Dlg");
     HGDIOBJ old = SelectObject(dc, font);
-    CheckPage(d, dc, "Section");
+    CheckPage(d, dc, "Section", IDC_BKCHK0 + 9);
     d.Tab(1);
-    CheckPage(d, dc, "General");
+    CheckPage(d, dc, "General", IDC_EVERYMON);
     SelectObject(dc, old);
     DeleteObject(font);
     ReleaseDC(nullptr, dc);

@@ -65,6 +65,7 @@ void Edit(Dialog& d)
     d.Click(IDC_HLOW);
     d.Click(IDC_PGRESET);
     d.Click(IDC_GUESTFISH);
+    d.Click(IDC_EVERYMON);
 }
 
 // The per-user key may be read but not written.
@@ -131,6 +132,7 @@ TEST_F(DialogSave, CancelAndCloseWriteNothingAFailedRegistryWriteIsReported)
 TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
 {
     Data(Sets());
+    UserInt("OtherMonitors", 7);  // any value but 0 is "Every Monitor"
     std::string shared = ReadFileBytes(SharedDataPath(in));
     {
         Dialog d;
@@ -142,6 +144,8 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
         d.Tab(1);
         ASSERT_TRUE(d.Click(IDC_DIRECTSIZE));  // off: the size sliders can move
         d.Click(IDC_GUESTFISH);
+        EXPECT_TRUE(d.Checked(IDC_EVERYMON));
+        d.Click(IDC_EVERYMON);
         d.Click(IDC_HLOW);
         d.Slide(IDC_SSPEEDBAR, 20, IDC_SSPEEDNO, "20");
         d.Click(IDC_PGREPEAT);
@@ -177,6 +181,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 9), 0u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", 9), 20u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 9), 0u);
 
     EXPECT_EQ(ReadFileBytes(SharedDataPath(in)), shared);
     std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
@@ -219,6 +224,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     d.Tab(1);
     EXPECT_FALSE(d.Checked(IDC_DIRECTSIZE));
     EXPECT_TRUE(d.Checked(IDC_GUESTFISH));
+    EXPECT_FALSE(d.Checked(IDC_EVERYMON));
     EXPECT_TRUE(d.Checked(IDC_HLOW));
     EXPECT_EQ(d.Text(IDC_SSPEEDNO), "20");
     EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
@@ -344,7 +350,7 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
         IDC_PGUP0, IDC_PGDOWN0, IDC_PGDOWN0 + 1, IDC_PGUP0 + 2, IDC_PGUP0 + 3, IDC_PGUP0 + 4,
         IDC_PGUP0 + 5, IDC_PGUP0 + 6, IDC_PGUP0 + 7, IDC_PGUP0 + 8, IDC_PGUP0 + 9,
         IDC_PGRESET, IDC_PGNEXT, IDC_PGROUND, IDC_PGFF,
-        IDC_HMIDUM, IDC_SSPEEDBAR,
+        IDC_HMIDUM, IDC_SSPEEDBAR, IDC_EVERYMON,
         IDOK, IDCANCEL, IDC_TAB,
         IDC_PGON, IDC_DIRECTSIZE, IDC_GUESTFISH,
     };

@@ -13,31 +13,6 @@
 
 namespace {
 
-// A colour as a 16-bit (5-6-5) display mode shows it.
-COLORREF Shown16(COLORREF c)
-{
-    BITMAPV4HEADER h = {};
-    h.bV4Size = sizeof h;
-    h.bV4Width = 1;
-    h.bV4Height = 1;
-    h.bV4Planes = 1;
-    h.bV4BitCount = 16;
-    h.bV4V4Compression = BI_BITFIELDS;
-    h.bV4RedMask = 0xF800;
-    h.bV4GreenMask = 0x07E0;
-    h.bV4BlueMask = 0x001F;
-    void* bits = nullptr;
-    HDC mem = CreateCompatibleDC(nullptr);
-    HBITMAP dib = CreateDIBSection(mem, (BITMAPINFO*)&h, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    SetPixel(mem, 0, 0, c);
-    COLORREF shown = GetPixel(mem, 0, 0);
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    return shown;
-}
-
 // Rows whose sampled pixels are mostly `water`: first row and count.
 struct Band {
     int top = -1, rows = 0;

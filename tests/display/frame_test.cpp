@@ -141,6 +141,7 @@ TEST(Frame, BandModeDrawsInOrder)
         "Blt 0 (416,45,581,61) -> (5,0,170,16)",             // lower 16 rows of the title
         "Blt 1 (348,516,424,602) -> (0,120,76,206) key",
         "Blt 2 (318,2236,424,2322) -> (500,70,553,113) key",
+        "ShowOthers",
         "Flip",
     };
     EXPECT_EQ(LogText(), want);
@@ -166,6 +167,7 @@ TEST(Frame, FullHeightAndDirectSize)
         "Blt 0 (247,63,390,95) -> (5,5,148,37) key",         // Japanese title
         "BltFast 1 (348,516,424,602) -> (0,100)",
         "BltFast 2 (318,2236,424,2322) -> (500,50)",
+        "ShowOthers",
         "Flip",
     };
     EXPECT_EQ(LogText(), want);
@@ -174,7 +176,8 @@ TEST(Frame, FullHeightAndDirectSize)
 
 TEST(Frame, FailedDrawsEndTheFrame)
 {
-    // Calls of a whole frame: black, water, caption, title, fish 0, fish 1, flip.
+    // Calls of a whole frame: black, water, caption, title, fish 0, fish 1,
+    // the copy to the other monitors, flip.
     struct Case {
         const char* what;
         std::vector<std::pair<long, DdResult>> script;
@@ -184,12 +187,16 @@ TEST(Frame, FailedDrawsEndTheFrame)
     } cases[] = {
         {"a failed fish draw: no flip, no scroll", {{4, DdFailed}}, 5,
          "Blt 1 (348,516,424,602) -> (0,120,76,206) key", 1, 0},
-        {"busy: the same draw again, then on", {{4, DdStillDrawing}}, 8, "Flip", 0, 1},
+        {"busy: the same draw again, then on", {{4, DdStillDrawing}}, 9, "Flip", 0, 1},
         {"a lost sheet: restored, then reported", {{5, DdSurfaceLost}}, 7, "Restore", 1, 0},
         {"a failed restore ends the frame quietly", {{5, DdSurfaceLost}, {6, DdFailed}}, 7,
          "Restore", 0, 0},
         {"a lost background: restored, the frame ends", {{1, DdSurfaceLost}}, 3, "Restore", 0, 0},
-        {"a lost flip: restored, and the frame completes", {{6, DdSurfaceLost}}, 8, "Restore", 0, 1},
+        {"a lost flip: restored, and the frame completes", {{7, DdSurfaceLost}}, 9, "Restore", 0, 1},
+        {"other monitors busy: skipped for this frame", {{6, DdStillDrawing}}, 8, "Flip", 0, 1},
+        {"other monitors lost: the flip restores", {{6, DdSurfaceLost}, {7, DdSurfaceLost}}, 9,
+         "Restore", 0, 1},
+        {"other monitors failed: reported, the primary flips", {{6, DdFailed}}, 8, "Flip", 1, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -221,6 +228,17 @@ TEST(Frame, FailedDrawsEndTheFrame)
     DdScript[4] = DdFailed;
     updateFrame();
     EXPECT_EQ(Reports().size(), 1u);
+
+    // A copy that keeps failing is reported once a run too.
+    TwoFish();
+    for (int t = 0; t < 3; t++) {
+        DdNativeReset();
+        DdScript[6] = DdFailed;
+        updateFrame();
+        EXPECT_EQ(DdCallText(DdLog.back()), "Flip");
+    }
+    ASSERT_EQ(Reports().size(), 1u);
+    EXPECT_EQ(Reports()[0], "Error Point034 Other Monitors Write Error !");
 }
 
 TEST(Frame, HandEditedSwatchNumberShowsBlack)

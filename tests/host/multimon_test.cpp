@@ -1,7 +1,9 @@
-// Full-screen saving on two monitors (1024x768 and 800x600 to its right): the
-// other monitor goes black, input over it closes the saver as on the main
-// one, and the black window never takes activation or focus from the saver.
+// Full-screen saving on two monitors (1024x768 and 1280x720 to its right):
+// the other monitor shows the aquarium fitted into it, or black when the user
+// asked for that; input over it closes the saver as on the main one, and its
+// window never takes activation or focus from the saver.
 #include "saver_harness.h"
+#include "../dialog/dialog_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -81,30 +83,129 @@ bool SaverHasActivationAndFocus(const Proc& p)
            gi.hwndFocus == saver && GetForegroundWindow() == saver;
 }
 
+// Pixels of a shot of the other monitor inside the picture's place (in) or
+// outside it, with the colour c, with any other colour but black, and in all.
+struct Tally {
+    int c = 0, other = 0, all = 0;
+};
+Tally Count(const Shot& s, const RECT& pic, bool in, COLORREF c)
+{
+    Tally t;
+    for (int y = 0; y < s.h; y += 2)
+        for (int x = 0; x < s.w; x += 2) {
+            POINT pt = {x, y};
+            if ((PtInRect(&pic, pt) != FALSE) != in)
+                continue;
+            COLORREF v = s.at(x, y);
+            t.all++;
+            t.c += v == c;
+            t.other += v != c && v != RGB(0, 0, 0);
+        }
+    return t;
+}
+
+int Differing(const Shot& a, const Shot& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.px.size() && i < b.px.size(); i++)
+        n += a.px[i] != b.px[i];
+    return n;
+}
+
 }  // namespace
 
-TEST(TwoMonitors, OtherMonitorIsBlackAndAKeyCloses)
+TEST(TwoMonitors, TheOtherMonitorShowsTheAquariumFittedOrBlack)
 {
     RECT other = OtherMonitor();
     ASSERT_EQ(g_monitors.size(), 2u) << "Wine reports one monitor";
-    // A white window over the other monitor shows whether the saver covers it.
-    HWND under = MakeTestWindow(200, 150);
-    SetWindowPos(under, nullptr, other.left + 50, other.top + 50, 200, 150, SWP_NOZORDER);
-    ASSERT_TRUE(WaitUntil([&] { return ScreenPixel(other.left + 150, other.top + 120) == RGB(255, 255, 255); },
-                          5000));
+    ASSERT_EQ(other.right - other.left, 1280);
+    ASSERT_EQ(other.bottom - other.top, 720);
+    // 1024 x 768 into 1280 x 720: 960 x 720, bars of 160 left and right.
+    const RECT pic = {160, 0, 1120, 720};
 
+    // Water over the whole height, so that all of the picture is water and fish.
+    Install in = MakeInstall("multimon", 1, 0);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 3);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
+    WriteFileBytes(SharedDataPath(in),
+                   SetLine(1, GenRecord(0, 0, 1, 50, 100, 0, {{1, 1, 50, 100, 0}}),
+                           WatRecord({{1, 20}}, 1, 1, 500)));
+    HWND shown = nullptr;
+    Proc p = StartOnTwoMonitors(500, 400, &shown);
+    ASSERT_NE(shown, nullptr);
+    // The default, written as the others are.
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 9), 1u);
+    // Water of colour 20, as the main monitor's mode shows it.
+    const COLORREF colour20 = RGB(0x19, 0x8D, 0xD7), water16 = Shown16(colour20);
+    COLORREF water = CLR_INVALID;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            water = ScreenPixel(2, 760);
+            return water == colour20 || water == water16;
+        },
+        15000))
+        << "no water at the bottom of the main monitor";
+    Shot s1;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            s1 = GrabScreen(other);
+            return Count(s1, pic, true, water).c > 0;
+        },
+        5000))
+        << "no water on the other monitor";
+    Tally inside = Count(s1, pic, true, water), bars = Count(s1, pic, false, water);
+    EXPECT_GT(inside.c * 10, inside.all * 7);  // mostly water,
+    EXPECT_GT(inside.other, 500);              // with fish
+    EXPECT_EQ(bars.c + bars.other, 0);         // the bars black
+    EXPECT_GT(bars.all, 50000);
+
+    // The fish swim there as on the main monitor.
+    PumpFor(1000);
+    Shot s2 = GrabScreen(other);
+    EXPECT_GT(Differing(s1, s2), 500);
+    EXPECT_EQ(Count(s2, pic, false, water).other, 0);
+
+    // Its window closed by another program: the saver draws on; after a
+    // display change the other monitor is covered again and follows.
+    PostMessageA(shown, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(shown); }, 5000));
+    EXPECT_EQ(WaitExit(p, 800), (DWORD)STILL_ACTIVE);
+    PostMessageA(FindSaverWindow(), WM_DISPLAYCHANGE, 16, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(
+        WaitUntil([&] { return WindowCovering(p.pi.dwProcessId, other) != nullptr; }, 5000));
+    Shot s3;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            s3 = GrabScreen(other);
+            return Differing(s2, s3) > 500 && Count(s3, pic, true, water).c * 10 > inside.all * 7;
+        },
+        5000));
+    EXPECT_TRUE(SaverHasActivationAndFocus(p));
+    EXPECT_EQ(CloseByKey(p), 0u);
+    EXPECT_FALSE(FileExists(in.dir + "PondelErr.log"));
+
+    // "OtherMonitors" 0: black as before, over a white window.
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 0);
+    HWND under = MakeTestWindow(200, 150);
+    SetWindowPos(under, nullptr, other.left + 500, other.top + 50, 200, 150, SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ScreenPixel(other.left + 600, other.top + 120) == RGB(255, 255, 255); },
+        5000));
     HWND blank = nullptr;
-    Proc p = StartOnTwoMonitors(500, 400, &blank);
+    p = StartOnTwoMonitors(500, 400, &blank);
     ASSERT_NE(blank, nullptr);
     EXPECT_TRUE(GetWindowLongPtrA(blank, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(other.left + 150, other.top + 120) == RGB(0, 0, 0); },
-                          5000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ScreenPixel(other.left + 600, other.top + 120) == RGB(0, 0, 0); }, 5000));
     // No flash back to the desktop: the saver keeps running, active and focused.
-    EXPECT_EQ(WaitExit(p, 800), (DWORD)STILL_ACTIVE);
+    EXPECT_EQ(WaitExit(p, 1500), (DWORD)STILL_ACTIVE);
     EXPECT_TRUE(SaverHasActivationAndFocus(p));
+    Tally dark = Count(GrabScreen(other), pic, true, water);
+    EXPECT_EQ(dark.c + dark.other, 0);
     EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_EQ(CountSaverWindows(), 0);
     DestroyWindow(under);
+    DropInstall(in);
 }
 
 TEST(TwoMonitors, MouseOverTheOtherMonitorClosesAsOnTheMainOne)

@@ -230,6 +230,30 @@ COLORREF ScreenPixel(int x, int y)
     return c;
 }
 
+COLORREF Shown16(COLORREF c)
+{
+    BITMAPV4HEADER h = {};
+    h.bV4Size = sizeof h;
+    h.bV4Width = 1;
+    h.bV4Height = 1;
+    h.bV4Planes = 1;
+    h.bV4BitCount = 16;
+    h.bV4V4Compression = BI_BITFIELDS;
+    h.bV4RedMask = 0xF800;
+    h.bV4GreenMask = 0x07E0;
+    h.bV4BlueMask = 0x001F;
+    void* bits = nullptr;
+    HDC mem = CreateCompatibleDC(nullptr);
+    HBITMAP dib = CreateDIBSection(mem, (BITMAPINFO*)&h, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    SetPixel(mem, 0, 0, c);
+    COLORREF shown = GetPixel(mem, 0, 0);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    return shown;
+}
+
 std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h)
 {
     std::vector<DWORD> px((size_t)w * h);

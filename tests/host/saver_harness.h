@@ -59,6 +59,8 @@ bool WaitAquariumAt(int x, int y);
 HWND WaitDialogOf(DWORD pid);
 // A pixel of the screen.
 COLORREF ScreenPixel(int x, int y);
+// A colour as a 16-bit (5-6-5) display mode shows it.
+COLORREF Shown16(COLORREF c);
 // Pixels of a rectangle of a device context (GetDC(nullptr): the screen) as
 // 0x00RRGGBB, w per row, the top row first.
 std::vector<DWORD> Grab(HDC src, int x, int y, int w, int h);

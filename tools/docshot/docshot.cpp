@@ -5,8 +5,11 @@
 //                           (the two pages of the configuration dialog)
 //   docshot OUTDIR dialog   the two dialog pages only (for looking at the
 //                           layout at another DPI)
+//   docshot OUTDIR monitors monitors.bmp: every monitor, the aquarium at full
+//                           height on the main one and fitted into the others
 #include "tests/dialog/dialog_harness.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -124,10 +127,40 @@ bool TitleStill(const Shot& a, const Shot& b)
     return true;
 }
 
-// Runs the saver full screen at the given height and saves the screen: in
-// band mode once the band has drifted to where the title shows whole, at
-// full height once no fish covers the title.
-bool ShootAquarium(int height, int set, const std::string& path)
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM lp)
+{
+    ((std::vector<RECT>*)lp)->push_back(*r);
+    return TRUE;
+}
+
+// Every monitor as it stands, left to right with a gap between them, on grey
+// (what lies outside the monitors is nobody's picture).
+Shot ShootMonitors()
+{
+    const int Gap = 16;
+    const DWORD Grey = 0x808080;
+    std::vector<RECT> mons;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&mons);
+    std::sort(mons.begin(), mons.end(),
+              [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    int x0 = GetSystemMetrics(SM_XVIRTUALSCREEN), y0 = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    Shot all;
+    all.w = GetSystemMetrics(SM_CXVIRTUALSCREEN) + Gap * ((int)mons.size() - 1);
+    all.h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    all.px.assign((size_t)all.w * all.h, Grey);
+    for (size_t i = 0; i < mons.size(); i++) {
+        Shot m = GrabScreen(mons[i]);
+        int left = mons[i].left - x0 + Gap * (int)i, top = mons[i].top - y0;
+        for (int y = 0; y < m.h; y++)
+            std::copy_n(&m.px[(size_t)y * m.w], m.w, &all.px[(size_t)(top + y) * all.w + left]);
+    }
+    return all;
+}
+
+// Runs the saver full screen at the given height and saves the screen (with
+// every monitor: all of them): in band mode once the band has drifted to
+// where the title shows whole, at full height once no fish covers the title.
+bool ShootAquarium(int height, int set, const std::string& path, bool everyMonitor = false)
 {
     RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)(set - 1));
@@ -146,6 +179,8 @@ bool ShootAquarium(int height, int set, const std::string& path)
                                                : top >= BandTopLow && top <= BandTopHigh;
                    },
                    BandWaitMs);
+    if (ok && everyMonitor)
+        shot = ShootMonitors();
     ok = ok && SaveBmp(shot, path);
     CloseByKey(p);
     if (!ok)
@@ -175,8 +210,9 @@ bool ShootDialog(const std::string& out)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0)) {
-        fprintf(stderr, "usage: docshot OUTDIR [dialog]\n");
+    bool monitors = argc > 2 && strcmp(argv[2], "monitors") == 0;
+    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0 && !monitors)) {
+        fprintf(stderr, "usage: docshot OUTDIR [dialog|monitors]\n");
         return 2;
     }
     std::string out = argv[1];
@@ -186,6 +222,12 @@ int main(int argc, char** argv)
     RegPutDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", FastestScroll);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
     bool ok = true;
+    if (monitors) {
+        WriteFileBytes(SharedDataPath(in), Scenes(false));
+        ok = ShootAquarium(ShFull, 2, out + "\\monitors.bmp", true);
+        DropInstall(in);
+        return ok ? 0 : 1;
+    }
     if (all) {
         // The program off, so that the saver shows the set named in the registry.
         WriteFileBytes(SharedDataPath(in), Scenes(false));

@@ -55,9 +55,14 @@ for b in win32 win64; do
   if [ -n "$sign" ]; then "$sign" "$dist/$b/PondelHarbor.scr"; fi
   fix "$dist/$b/PondelHarbor.scr"
 done
-art="$broot/win64/art"
+# What the installers carry, with the commit's time: the shared data file
+# and the page pictures (MUI stores them as files).
+art="$stage/art"
+mkdir -p "$art"
+cp "$broot/win64/art/PondelHarbor.ico" "$broot/win64/art/SetupSide.bmp" \
+  "$broot/win64/art/SetupHeader.bmp" "$art/"
 cp "$broot/win64/installer/PondelData.ini" "$stage/"
-fix "$stage/PondelData.ini"
+fix "$art"/* "$stage/PondelData.ini"
 export PH_SIGN_TOOL=$sign
 "$root/installer/make-installer.sh" "$dist/PondelHarbor-Setup-$version.exe" "$version" "$art" \
   "$stage/PondelData.ini" "$dist/win64/PondelHarbor.scr" "$dist/win32/PondelHarbor.scr"

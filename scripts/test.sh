@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Set up and run every test: installs packages, builds all three builds and the
-# native benchmark, runs the native unit tests, the fuzzers briefly, the Windows
+# native benchmark, packages the release and checks that a second checkout
+# reproduces it, runs the native unit tests, the fuzzers briefly, the Windows
 # tests under wine64 (the x86_64 build, and the i686 build under the 32-bit Wine
-# of scripts/wine32-env.sh) and a short run of the benchmark.
+# of scripts/wine32-env.sh; the installer, its upgrades and a signed release
+# among them) and a short run of the benchmark.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 broot=${PH_BUILD_ROOT:-$root/build}

@@ -6,7 +6,10 @@
 ;   PH_SCR32     the i686 PondelHarbor.scr; without it the installer is an
 ;                amd64 program for 64-bit Windows only
 ;   PH_DATA      the shared PondelData.ini
-;   PH_ICON      the program's icon
+;   PH_ART       the art generator's folder: the program's icon, the side
+;                picture of the welcome and finish pages, the header picture
+;   PH_SIGN      optional: a program that signs the file it is given in
+;                place; the uninstaller is signed with it as it is built
 ;
 ; Installs the build matching the system into the system directory (where the
 ; display settings list screen savers), writes the install key that the saver
@@ -15,7 +18,12 @@
 ; an uninstaller with its Apps & features entry.
 ;
 ; Command line: /S silent; /CURRENT (silent install) makes PondelHarbor the
-; current screen saver, which the interactive install offers as a checked box.
+; current screen saver, which the interactive install offers as a box, checked
+; unless an installed version is being replaced while another saver is chosen.
+;
+; Installing over an installed version keeps its data folder and everything in
+; it. An older version does not replace a newer one: the installer says so and
+; ends with ERROR_PRODUCT_VERSION (1638).
 
 Unicode true
 !ifdef PH_SCR32
@@ -29,6 +37,7 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include x64.nsh
+!include WordFunc.nsh
 
 !define PRODUCT "PondelHarbor"
 !define PUBLISHER "PondelHarbor Project"
@@ -44,9 +53,11 @@ SetCompressor /SOLID lzma
 !define SPIF_UPDATE_AND_SEND 3
 ; Users (S-1-5-32-545) may create and change the files of the data folder.
 !define USERS_MODIFY "*S-1-5-32-545:(OI)(CI)M"
+!define ERROR_PRODUCT_VERSION 1638
 
 Name "${PRODUCT}"
 Caption "${PRODUCT} ${PH_VERSION} Setup"
+UninstallCaption "${PRODUCT} ${PH_VERSION} Uninstall"
 OutFile "${PH_OUTFILE}"
 RequestExecutionLevel admin
 ShowInstDetails show
@@ -61,8 +72,16 @@ VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} screen saver setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "© ${PUBLISHER}"
 
-!define MUI_ICON "${PH_ICON}"
-!define MUI_UNICON "${PH_ICON}"
+!ifdef PH_SIGN
+  !uninstfinalize '"${PH_SIGN}" "%1"'
+!endif
+
+!define MUI_ICON "${PH_ART}/PondelHarbor.ico"
+!define MUI_UNICON "${PH_ART}/PondelHarbor.ico"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${PH_ART}/SetupHeader.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${PH_ART}/SetupSide.bmp"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_WELCOME
@@ -84,6 +103,37 @@ Var DataDir
   ${EndIf}
 !macroend
 
+; $DataDir: the folder the install key names, without its trailing
+; backslash, when it exists; otherwise the default.
+!macro ReadDataDir
+  ReadRegStr $DataDir HKCR "${INSTKEY}" "Directory"
+  StrCpy $0 $DataDir 1 -1
+  ${If} $0 == "\"
+    StrCpy $DataDir $DataDir -1
+  ${EndIf}
+  ${If} $DataDir == ""
+  ${OrIfNot} ${FileExists} "$DataDir\*.*"
+    StrCpy $DataDir "$APPDATA\${PRODUCT}"
+  ${EndIf}
+!macroend
+
+; $0: 1 when the current user's screen saver is this one (in the native view).
+!macro IsCurrentSaver
+  ReadRegStr $1 HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
+  StrCpy $0 0
+  ${If} $1 == "$SYSDIR\${SCR}"
+    StrCpy $0 1
+  ${ElseIf} $1 != ""
+    ; The display settings may keep the short form of the path.
+    GetFullPathName /SHORT $1 $1
+    GetFullPathName /SHORT $2 "$SYSDIR\${SCR}"
+    ${If} $1 != ""
+    ${AndIf} $1 == $2
+      StrCpy $0 1
+    ${EndIf}
+  ${EndIf}
+!macroend
+
 Section "PondelHarbor screen saver" SecMain
   SectionIn RO
   !insertmacro NativeView
@@ -97,8 +147,9 @@ Section "PondelHarbor screen saver" SecMain
   ${EndIf}
 
   ; Per-user data files and the error log live here, so every user must be
-  ; able to write it (a folder under Program Files is not).
-  StrCpy $DataDir "$APPDATA\${PRODUCT}"
+  ; able to write it (a folder under Program Files is not). An installed
+  ; version's folder stays where its install key says.
+  !insertmacro ReadDataDir
   CreateDirectory "$DataDir"
   nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$DataDir" /grant ${USERS_MODIFY}'
   Pop $0
@@ -146,12 +197,28 @@ Function .onInit
   ${Else}
     StrCpy $INSTDIR "$PROGRAMFILES\${PRODUCT}"
   ${EndIf}
-  ; Silent installs change the user's screen saver only when asked to.
+  !insertmacro NativeView
+  ReadRegStr $R0 HKLM "${UNINSTKEY}" "DisplayVersion"
+  ${If} $R0 != ""
+    ${VersionCompare} $R0 "${PH_VERSION}" $R1
+    ${If} $R1 == 1
+      MessageBox MB_ICONSTOP "${PRODUCT} $R0 is installed, which is newer than this version (${PH_VERSION}). To install ${PH_VERSION}, uninstall ${PRODUCT} first." /SD IDOK
+      SetErrorLevel ${ERROR_PRODUCT_VERSION}
+      Abort
+    ${EndIf}
+  ${EndIf}
   ${If} ${Silent}
+    ; Silent installs change the user's screen saver only when asked to.
     ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/CURRENT" $1
     ${If} ${Errors}
+      SectionSetFlags ${SecCurrent} 0
+    ${EndIf}
+  ${ElseIf} $R0 != ""
+    ; Replacing an installed version offers to keep the user's choice of saver.
+    !insertmacro IsCurrentSaver
+    ${If} $0 == 0
       SectionSetFlags ${SecCurrent} 0
     ${EndIf}
   ${EndIf}
@@ -164,18 +231,11 @@ FunctionEnd
 Section "un.PondelHarbor screen saver" UnSecMain
   SectionIn RO
   !insertmacro NativeView
-  ReadRegStr $DataDir HKCR "${INSTKEY}" "Directory"
-  StrCpy $0 $DataDir 1 -1
-  ${If} $0 == "\"
-    StrCpy $DataDir $DataDir -1
-  ${EndIf}
-  ${If} $DataDir == ""
-    StrCpy $DataDir "$APPDATA\${PRODUCT}"
-  ${EndIf}
+  !insertmacro ReadDataDir
 
   ; No longer the current screen saver.
-  ReadRegStr $0 HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
-  ${If} $0 == "$SYSDIR\${SCR}"
+  !insertmacro IsCurrentSaver
+  ${If} $0 == 1
     DeleteRegValue HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
   ${EndIf}
 

@@ -4,13 +4,14 @@
 # Wine of scripts/wine32-env.sh); bench, on request,
 # the native benchmark (optimised, no sanitizers; see scripts/bench.sh).
 #   build.sh [native] [win64] [win32] [bench]     default: the first three
+# PH_BUILD_TARGETS: build only these targets (for example "PondelHarbor").
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${PH_JOBS:-2}
 configs=${*:-native win64 win32}
 for c in $configs; do
   b="${PH_BUILD_ROOT:-$root/build}/$c"
-  only=""
+  only=${PH_BUILD_TARGETS:+--target $PH_BUILD_TARGETS}
   case "$c" in
     native) tc="" ;;
     bench) tc="-DPH_BENCH=ON -DPH_SANITIZE=OFF -DPH_TESTS=OFF"; only="--target fish_bench" ;;

@@ -3,7 +3,7 @@
 set -eu
 pkgs="cmake ninja-build g++ make pkg-config
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine64 qemu-user-static xvfb xauth xdotool imagemagick xserver-xephyr nsis zip
+  wine64 qemu-user-static xvfb xauth xdotool imagemagick xserver-xephyr nsis zip osslsigncode
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core fonts-noto-cjk"
 missing=""

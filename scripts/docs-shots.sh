@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The README's pictures: the aquarium in band and full-height mode, on two
-# monitors, and both pages of the configuration dialog, taken under wine64 on
-# a private Xvfb (two monitors: Xephyr on it) from a sample installation
-# (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
+# monitors, both pages of the configuration dialog and the installer's welcome
+# page, taken under wine64 on a private Xvfb (two monitors: Xephyr on it) from
+# a sample installation (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
+# The installer's other pages and the uninstaller's first page go to
+# build/shots/setup-*.png.
 # With a DPI, only the dialog pages at that screen DPI, for looking at the
 # layout: build/dialog-section-DPI.png and build/dialog-general-DPI.png.
 #   docs-shots.sh [dpi]
@@ -32,6 +34,20 @@ if [ -n "$dpi" ]; then
 else
   PH_SCR="$root/build/win64/PondelHarbor.scr" \
     "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" || status=$?
+  # The x64 installer, run through its pages; then the uninstaller.
+  setup=$(echo "$root"/build/win64/installer/PondelHarbor-Setup-*-x64.exe)
+  "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" installer "$setup" || status=$?
+  for page in welcome components files finish uninstall; do
+    bmp="$shots/setup-$page.bmp"
+    if [ -f "$bmp" ]; then
+      convert "$bmp" "$shots/setup-$page.png"
+      echo "installer page: $shots/setup-$page.png"
+    fi
+  done
+  if [ -f "$shots/setup-welcome.bmp" ]; then
+    convert "$shots/setup-welcome.bmp" +dither -colors 256 -strip "PNG8:$root/docs/installer-welcome.png"
+    echo "picture: $root/docs/installer-welcome.png"
+  fi
   "$root/scripts/wine-env.sh" cleanup "$dir"
   PH_WINE_MONITORS=2 "$root/scripts/wine-env.sh" setup "$dir" >/dev/null
   # shellcheck disable=SC1091

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Set up and run every test: installs packages, builds all three builds and the
-# native benchmark, runs the native unit tests, the fuzzers briefly, the Windows
+# native benchmark, packages the release and checks that a second checkout
+# reproduces it, runs the native unit tests, the fuzzers briefly, the Windows
 # tests under wine64 (the x86_64 build, and the i686 build under the 32-bit Wine
-# of scripts/wine32-env.sh) and a short run of the benchmark.
+# of scripts/wine32-env.sh; the installer, its upgrades and a signed release
+# among them) and a short run of the benchmark.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 broot=${PH_BUILD_ROOT:-$root/build}
@@ -12,9 +14,13 @@ mkdir -p "$broot"
 "$root/scripts/wine32-env.sh" prepare >"$broot/wine32-prepare.log" 2>&1 &
 prepare=$!
 "$root/scripts/build.sh" native win64 win32 bench
+status=0
 # The shipped installers and zip.
 "$root/scripts/package.sh" >/dev/null
-status=0
+# Meanwhile a second checkout is packaged and compared with them, at the
+# lowest priority: it takes the processor time the tests leave idle.
+PH_REPRO_PACKAGED=1 nice -n 19 "$root/scripts/check-repro.sh" >"$broot/check-repro.log" 2>&1 &
+repro=$!
 ctest --test-dir "$broot/native" --output-on-failure -j 2 || status=1
 "$root/scripts/fuzz.sh" "${PH_FUZZ_SECONDS:-5}" || status=1
 if ! wait "$prepare"; then
@@ -29,6 +35,8 @@ win32=$!
 ctest --test-dir "$broot/win64" --output-on-failure || status=1
 wait "$win32" || status=1
 cat "$broot/win32-tests.log"
+wait "$repro" || status=1
+cat "$broot/check-repro.log"
 # The benchmark, briefly: that it runs and measures, not its numbers.
 PH_BENCH_BUILD=0 PH_BENCH_SIZES="1024x768 1024x768+1024x768" PH_BENCH_MIN_TIME=0.01 \
   "$root/scripts/bench.sh" 2 || status=1

@@ -77,6 +77,15 @@ TEST_F(Art, EveryCatalogueNameHasItsSizeAndDepth) {
   EXPECT_EQ(set_->icon[0].w, 16);
   EXPECT_EQ(set_->icon[1].w, 32);
   EXPECT_EQ(set_->icon[2].w, 48);
+  // The installer's pictures, at the sizes its pages show unstretched.
+  const ArtEntry setup[] = {{"SetupSide", 164, 314, 24}, {"SetupHeader", 150, 57, 24}};
+  ASSERT_EQ(set_->setup.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    const Bmp m = ReadBmp(art::Encode(set_->setup[i]));
+    EXPECT_EQ(set_->setup[i].name, setup[i].name);
+    EXPECT_TRUE(m.ok && m.width == setup[i].width && m.height == setup[i].height && m.bits == 24)
+        << setup[i].name;
+  }
 }
 
 struct Cell {

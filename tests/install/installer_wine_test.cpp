@@ -1,7 +1,8 @@
-// The installer, silently, in a fresh prefix of its own: from nothing to an
-// installed, listed saver and back. The tests run in the order written and
-// share the installed state: install, run, configure, reinstall with the
-// switch, uninstall.
+// The installer, in a fresh prefix of its own: from nothing to an installed,
+// listed saver and back. The tests run in the order written and share the
+// installed state: install, run, configure, reinstall with the switch,
+// upgrade to two later versions (silently, then through the pages), refuse
+// older versions, uninstall.
 #include "../dialog/dialog_harness.h"
 #include "resources/appinfo.h"
 #include "scrn01/store/datafile.h"
@@ -15,13 +16,19 @@
 
 namespace {
 
+const char UninstRoot[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char UninstKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PondelHarbor";
 const DWORD InstallMs = 120000;
 
+std::string EnvPath(const char* name)
+{
+    const char* p = getenv(name);
+    return p ? WinPath(p) : std::string();
+}
+
 std::string InstallerPath()
 {
-    const char* p = getenv("PH_INSTALLER");
-    return p ? WinPath(p) : std::string();
+    return EnvPath("PH_INSTALLER");
 }
 
 std::string SystemScr()
@@ -75,6 +82,111 @@ std::string DataDir()
 {
     return RegDirSet() == 0 ? std::string(DirName1) : std::string();
 }
+
+// Upgrades, in the x86_64 build's run only: it has the installers of two
+// later versions (installer/CMakeLists.txt).
+#ifdef PH_VERSION_NEWER
+
+// Apps & features entries naming PondelHarbor, in both registry views.
+int UninstallEntries()
+{
+    int n = 0;
+    for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+        HKEY root;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstRoot, 0, KEY_READ | view, &root))
+            continue;
+        char sub[256];
+        for (DWORD i = 0, len = sizeof sub;
+             !RegEnumKeyExA(root, i, sub, &len, nullptr, nullptr, nullptr, nullptr);
+             ++i, len = sizeof sub) {
+            char name[256] = "";
+            DWORD size = sizeof name;
+            if (!RegGetValueA(root, sub, "DisplayName", RRF_RT_REG_SZ, nullptr, name, &size) &&
+                strstr(name, "PondelHarbor"))
+                ++n;
+        }
+        RegCloseKey(root);
+    }
+    return n;
+}
+
+// What an upgrade must keep: the data folder the install key names, the
+// shared and the user's data file, the user's registry values and screen saver.
+struct Kept {
+    std::string dir, shared, mine, userValues, saver;
+};
+
+Kept KeptNow()
+{
+    Kept k;
+    k.dir = DataDir();
+    k.shared = ReadFileBytes(k.dir + "PondelData.ini");
+    k.mine = ReadFileBytes(UserDataPath(Install{k.dir}));
+    k.userValues = RegDump(HKEY_CURRENT_USER, UserKey);
+    k.saver = RegGetString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE");
+    return k;
+}
+
+void ExpectUpgraded(const char* version, const char* scrVar, const Kept& before)
+{
+    SCOPED_TRACE(version);
+    EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayVersion"), version);
+    EXPECT_EQ(UninstallEntries(), 1);
+    std::string scr = ReadFileBytes(EnvPath(scrVar));
+    ASSERT_FALSE(scr.empty()) << scrVar;
+    EXPECT_TRUE(ReadFileBytes(SystemScr()) == scr) << "the .scr was not replaced";
+    Kept after = KeptNow();
+    EXPECT_EQ(after.dir, before.dir);
+    EXPECT_TRUE(after.shared == before.shared);
+    EXPECT_TRUE(after.mine == before.mine);
+    EXPECT_EQ(after.userValues, before.userValues);
+    EXPECT_EQ(after.saver, before.saver);
+}
+
+std::string TextOf(HWND w)
+{
+    char text[256] = "";
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
+
+// The installer's Next button shows `label`, enabled, and keeps showing it a
+// moment: the files page shows it enabled for an instant before the copying
+// starts, and a click then is lost.
+bool ShowsSteadily(HWND b, const std::string& label)
+{
+    auto shows = [&] { return TextOf(b) == label && IsWindowEnabled(b) && IsWindowVisible(b); };
+    return WaitUntil(
+        [&] {
+            if (!shows())
+                return false;
+            PumpFor(700);
+            return shows();
+        },
+        InstallMs);
+}
+
+// Runs an installer as a user taking every page's default (Next, Install,
+// Next once the files are in, Finish); its exit code.
+DWORD InstallThroughPages(const std::string& exe)
+{
+    Proc p = StartProc("", exe);
+    EXPECT_TRUE(p.started) << exe;
+    HWND w = WaitDialogOf(p.pi.dwProcessId);
+    EXPECT_NE(w, nullptr) << "no installer window";
+    for (const char* next : {"&Next >", "&Install", "&Next >", "&Finish"}) {
+        if (!w)
+            break;
+        HWND b = GetDlgItem(w, IDOK);
+        EXPECT_TRUE(ShowsSteadily(b, next))
+            << "waiting for " << next << ", the button shows " << TextOf(b);
+        PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)b);
+    }
+    DWORD code = WaitExit(p, InstallMs);
+    EndProc(p);
+    return code;
+}
+#endif  // PH_VERSION_NEWER
 
 }  // namespace
 
@@ -165,6 +277,60 @@ TEST(Installer, SwitchMakesItTheCurrentSaverAndReinstallKeepsEditedSharedFile)
     EXPECT_EQ(RegGetString(HKEY_CURRENT_USER, DesktopKey, "ScreenSaveActive"), "1");
     EXPECT_EQ(ReadFileBytes(shared), edited);
 }
+
+#ifdef PH_VERSION_NEWER
+TEST(Installer, NewerVersionsReplaceTheProgramAndKeepDataSettingsAndChoice)
+{
+    // An administrator moved the data folder and changed the install key.
+    std::string old = DataDir();
+    ASSERT_FALSE(old.empty());
+    const std::string moved = "C:\\PondelAquarium\\";
+    ASSERT_TRUE(MoveFileA(old.substr(0, old.size() - 1).c_str(),
+                          moved.substr(0, moved.size() - 1).c_str()));
+    ASSERT_TRUE(RegPutString(HKEY_CLASSES_ROOT, InstallKey, "Directory", moved.c_str()));
+
+    // Silently, with the saver chosen and the shared file edited.
+    Kept before = KeptNow();
+    ASSERT_EQ(before.dir, moved);
+    ASSERT_FALSE(before.mine.empty());
+    ASSERT_FALSE(before.userValues.empty());
+    ASSERT_TRUE(SameText(before.saver, SystemScr()));
+    ASSERT_EQ(RunToEnd(EnvPath("PH_INSTALLER_NEWER"), "/S"), 0u);
+    ExpectUpgraded(PH_VERSION_NEWER, "PH_SCR_NEWER", before);
+    EXPECT_FALSE(FileExists(old + "PondelData.ini")) << "the default folder came back";
+
+    // Through the pages, with another saver chosen: the components page
+    // offers to keep that choice.
+    const char other[] = "C:\\windows\\system32\\other.scr";
+    RegPutString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE", other);
+    before = KeptNow();
+    EXPECT_EQ(InstallThroughPages(EnvPath("PH_INSTALLER_NEWEST")), 0u);
+    ExpectUpgraded(PH_VERSION_NEWEST, "PH_SCR_NEWEST", before);
+    RegPutString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE", SystemScr().c_str());
+}
+
+TEST(Installer, OlderVersionDoesNotReplaceNewer)
+{
+    std::string installed = ReadFileBytes(SystemScr());
+    ASSERT_FALSE(installed.empty());
+    // Silently: refused with the exit code Windows Installer uses for this.
+    EXPECT_EQ(RunToEnd(InstallerPath(), "/S"), (DWORD)ERROR_PRODUCT_VERSION);
+    // Interactively: a message naming both versions first.
+    Proc p = StartProc("", EnvPath("PH_INSTALLER_NEWER"));
+    ASSERT_TRUE(p.started);
+    HWND box = WaitDialogOf(p.pi.dwProcessId);
+    ASSERT_NE(box, nullptr);
+    std::string text = TextOf(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find(PH_VERSION_NEWEST), std::string::npos) << text;
+    EXPECT_NE(text.find(PH_VERSION_NEWER), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitExit(p, InstallMs), (DWORD)ERROR_PRODUCT_VERSION);
+    EndProc(p);
+
+    EXPECT_EQ(RegGetString(HKEY_LOCAL_MACHINE, UninstKey, "DisplayVersion"), PH_VERSION_NEWEST);
+    EXPECT_TRUE(ReadFileBytes(SystemScr()) == installed);
+}
+#endif  // PH_VERSION_NEWER
 
 TEST(Installer, SilentUninstallRemovesProgramKeyAndEntryAndKeepsUsersData)
 {

@@ -29,11 +29,16 @@ Picture BuildPreview();
 // Marks of the dialog: FM.., WC.., B01..B06, WCER (back gives WC's palette).
 std::vector<Picture> BuildMarks(const Picture& back);
 std::vector<RgbaImage> BuildIcon();
+// The installer's pages: the welcome and finish side picture (164 x 314) and
+// the header picture with the icon (150 x 57).
+Picture BuildSetupSide();
+Picture BuildSetupHeader(const std::vector<RgbaImage>& icon);
 
 // Everything, in resource order.
 struct ArtSet {
   std::vector<Picture> pictures;
   std::vector<RgbaImage> icon;
+  std::vector<Picture> setup;  // the installer's, not resources
 };
 ArtSet BuildAll();
 

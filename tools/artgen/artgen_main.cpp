@@ -1,6 +1,7 @@
 // artgen OUTDIR [--contact DIR]
 // Writes every bitmap resource as OUTDIR/<NAME>.bmp, the icon as
-// OUTDIR/PondelHarbor.ico and the resource script OUTDIR/art.rc; with
+// OUTDIR/PondelHarbor.ico, the installer's pictures (SetupSide.bmp,
+// SetupHeader.bmp) and the resource script OUTDIR/art.rc; with
 // --contact also the review sheets DIR/kinds.png and DIR/marks.png.
 #include <chrono>
 #include <cstdio>
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (const art::Picture& p : set.pictures) ok &= art::WriteFile(out + "/" + p.name + ".bmp", art::Encode(p));
   ok &= art::WriteFile(out + "/PondelHarbor.ico", art::EncodeIco(set.icon));
+  for (const art::Picture& p : set.setup)
+    ok &= art::WriteFile(out + "/" + p.name + ".bmp", art::Encode(p));
   const std::string rc = art::ResourceScript(set, out);
   ok &= art::WriteFile(out + "/art.rc", std::vector<uint8_t>(rc.begin(), rc.end()));
   if (!contact.empty()) {

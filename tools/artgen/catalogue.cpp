@@ -18,6 +18,8 @@ ArtSet BuildAll() {
   std::vector<Picture> marks = BuildMarks(set.pictures[5]);
   for (Picture& p : marks) set.pictures.push_back(std::move(p));
   set.icon = BuildIcon();
+  set.setup.push_back(BuildSetupSide());
+  set.setup.push_back(BuildSetupHeader(set.icon));
   return set;
 }
 

@@ -452,6 +452,90 @@ std::vector<Picture> BuildMarks(const Picture& back) {
   return out;
 }
 
+Picture BuildSetupSide() {
+  const int W = 164, H = 314;
+  Canvas c(W, H);
+  cairo_t* cr = c.cr;
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, H);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.78, 0.92, 0.99);
+  cairo_pattern_add_color_stop_rgb(g, 0.55, 0.42, 0.71, 0.91);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.2, 0.47, 0.74);
+  cairo_rectangle(cr, 0, 0, W, H);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  // Light shafts from the surface.
+  for (int i = 0; i < 4; ++i) {
+    const double x = -10 + 46 * i;
+    cairo_move_to(cr, x, 0);
+    cairo_line_to(cr, x + 18, 0);
+    cairo_line_to(cr, x + 70, H);
+    cairo_line_to(cr, x + 40, H);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.13);
+    cairo_fill(cr);
+  }
+  // Sand, pebbles and weed.
+  cairo_move_to(cr, 0, 286);
+  for (int i = 0; i <= 20; ++i) cairo_line_to(cr, i * 8.2, 284 + 3 * std::sin(i * 0.9));
+  cairo_line_to(cr, W, H);
+  cairo_line_to(cr, 0, H);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 0.9, 0.82, 0.62);
+  cairo_fill(cr);
+  for (int i = 0; i < 9; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 9 + 18.5 * i, 297 + 6 * ((i * 5) % 3));
+    cairo_scale(cr, 1, 0.6);
+    cairo_arc(cr, 0, 0, 2.2 + (i * 7) % 4, 0, 2 * 3.14159265358979);
+    cairo_restore(cr);
+    const double v = 0.55 + 0.08 * ((i * 3) % 4);
+    cairo_set_source_rgb(cr, v, v * 0.92, v * 0.8);
+    cairo_fill(cr);
+  }
+  for (int w = 0; w < 7; ++w) {
+    const double bx = w < 4 ? 8 + 7 * w : 132 + 8 * (w - 4);
+    const double top = 170 + 23 * ((w * 5) % 4);
+    cairo_move_to(cr, bx, 292);
+    cairo_curve_to(cr, bx - 9, 252, bx + 11, 222, bx + 2 + (w % 2) * 5, top);
+    cairo_set_line_width(cr, 4.2 - 0.35 * (w % 4));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_source_rgb(cr, 0.14 + 0.05 * (w % 3), 0.52 + 0.04 * (w % 2), 0.22);
+    cairo_stroke(cr);
+  }
+  // A few goldfish and their bubbles.
+  DrawFish(cr, 1, 98, 118, 54, 190, 0);
+  DrawFish(cr, 7, 56, 176, 40, 345, 1);
+  DrawFish(cr, 8, 112, 226, 34, 170, -1);
+  DrawFish(cr, 2, 46, 250, 28, 15, 0);
+  DrawFish(cr, 4, 128, 170, 22, 200, 1);
+  for (int i = 0; i < 6; ++i) {
+    cairo_arc(cr, 70 + 3 * (i % 2), 110 - 10 * i, 1.5 + 0.45 * i, 0, 6.2832);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
+  }
+  drawTitle(cr, false, 6, 18, 152, 38, true);
+  RgbaImage img = c.image();
+  for (size_t i = 0; i < img.px.size(); i += 4) img.px[i + 3] = 255;
+  return rgbPicture("SetupSide", std::move(img));
+}
+
+Picture BuildSetupHeader(const std::vector<RgbaImage>& icon) {
+  const int W = 150, H = 57;
+  RgbaImage img(W, H);
+  std::fill(img.px.begin(), img.px.end(), uint8_t(255));
+  const RgbaImage& ic = icon.back();
+  const int x0 = W - ic.w - 6, y0 = (H - ic.h) / 2;
+  for (int y = 0; y < ic.h; ++y)
+    for (int x = 0; x < ic.w; ++x) {
+      const uint8_t* s = ic.at(x, y);
+      uint8_t* d = img.at(x0 + x, y0 + y);
+      for (int k = 0; k < 3; ++k) d[k] = uint8_t((s[k] * s[3] + 255 * (255 - s[3]) + 127) / 255);
+    }
+  return rgbPicture("SetupHeader", std::move(img));
+}
+
 std::vector<RgbaImage> BuildIcon() {
   std::vector<RgbaImage> out;
   for (int size : {16, 32, 48}) {

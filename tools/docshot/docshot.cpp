@@ -7,6 +7,11 @@
 //                           layout at another DPI)
 //   docshot OUTDIR monitors monitors.bmp: every monitor, the aquarium at full
 //                           height on the main one and fitted into the others
+//   docshot OUTDIR installer SETUP
+//                           the installer's pages, taking every default:
+//                           setup-welcome.bmp, setup-components.bmp,
+//                           setup-files.bmp, setup-finish.bmp, then the
+//                           uninstaller's first page, setup-uninstall.bmp
 #include "tests/dialog/dialog_harness.h"
 
 #include <algorithm>
@@ -206,13 +211,87 @@ bool ShootDialog(const std::string& out)
     return ok && d.reports.empty();
 }
 
+std::string TextOf(HWND w)
+{
+    char text[256] = "";
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
+
+// Waits for the Next button (IDOK) of an installer window to show `label`,
+// enabled, for a moment (the files page shows it enabled for an instant
+// before the copying starts), and saves the page.
+bool ShootPage(HWND w, const char* label, const std::string& path)
+{
+    HWND next = GetDlgItem(w, IDOK);
+    auto shows = [&] { return TextOf(next) == label && IsWindowEnabled(next); };
+    bool ok = WaitUntil(
+        [&] {
+            if (!shows())
+                return false;
+            PumpFor(700);
+            return shows();
+        },
+        120000);
+    ok = ok && SaveClient(w, path);
+    if (!ok)
+        fprintf(stderr, "no installer page with %s\n", label);
+    return ok;
+}
+
+bool ShootInstaller(const std::string& setup, const std::string& out)
+{
+    Proc p = StartProc("", setup);
+    HWND w = p.started ? WaitDialogOf(p.pi.dwProcessId) : nullptr;
+    if (!w) {
+        fprintf(stderr, "no installer window\n");
+        return false;
+    }
+    const struct {
+        const char* label;
+        const char* name;
+    } pages[] = {{"&Next >", "welcome"},
+                 {"&Install", "components"},
+                 {"&Next >", "files"},
+                 {"&Finish", "finish"}};
+    bool ok = true;
+    for (const auto& page : pages) {
+        ok = ShootPage(w, page.label, out + "\\setup-" + page.name + ".bmp") && ok;
+        PostMessageA(w, WM_COMMAND, IDOK, 0);
+    }
+    ok = WaitExit(p, 30000) == 0 && ok;
+    EndProc(p);
+
+    // The uninstaller runs on from a copy of itself: find its window by title.
+    char programs[MAX_PATH] = "";
+    GetEnvironmentVariableA("ProgramW6432", programs, MAX_PATH);
+    Proc u = StartProc("", std::string(programs) + "\\PondelHarbor\\Uninstall.exe");
+    HWND uw = nullptr;
+    WaitUntil(
+        [&] {
+            while ((uw = FindWindowExA(nullptr, uw, "#32770", nullptr)) != nullptr)
+                if (TextOf(uw).rfind("PondelHarbor", 0) == 0 &&
+                    TextOf(uw).find("Uninstall") != std::string::npos)
+                    return true;
+            return false;
+        },
+        30000);
+    ok = uw && ShootPage(uw, "&Next >", out + "\\setup-uninstall.bmp") && ok;
+    if (uw)
+        PostMessageA(uw, WM_COMMAND, IDCANCEL, 0);
+    EndProc(u);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && strcmp(argv[2], "installer") == 0)
+        return ShootInstaller(WinPath(argv[3]), argv[1]) ? 0 : 1;
     bool monitors = argc > 2 && strcmp(argv[2], "monitors") == 0;
     if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0 && !monitors)) {
-        fprintf(stderr, "usage: docshot OUTDIR [dialog|monitors]\n");
+        fprintf(stderr, "usage: docshot OUTDIR [dialog | monitors | installer SETUP]\n");
         return 2;
     }
     std::string out = argv[1];

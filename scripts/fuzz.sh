@@ -7,7 +7,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 secs=${1:-5}
 b=${PH_FUZZ_DIR:-$root/build/fuzz}
-targets="setfile datafile listscan"
+targets="setfile datafile listscan aquarium"
 mkdir -p "$b"
 if [ ! -f "$b/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$b" -G Ninja -DPH_FUZZ=ON >"$b/configure.log" 2>&1 ||
@@ -24,7 +24,10 @@ for t in $targets; do
   corpus="$b/corpus/$t"
   mkdir -p "$corpus"
   log="$b/fuzz_$t.log"
-  if "$b/tests/fuzz/fuzz_$t" -max_total_time="$secs" -max_len=4096 -timeout=10 \
+  maxlen=4096
+  # Whole data files of several sets.
+  [ "$t" = aquarium ] && maxlen=16384
+  if "$b/tests/fuzz/fuzz_$t" -max_total_time="$secs" -max_len=$maxlen -timeout=10 \
       -artifact_prefix="$b/artifacts/${t}-" "$corpus" "$root/tests/fuzz/seeds/$t" >"$log" 2>&1; then
     runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -1)
     echo "fuzz_$t: ok, ${runs:-0} runs in ${secs}s"

@@ -1,7 +1,10 @@
-// Set list, program and pattern-row edits of the configuration dialog.
+// Set list, program and pattern-row edits of the configuration dialog, and its save.
 #include "scrn01/dialog/dlgedit.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/records.h"
+#include "scrn01/store/datafile.h"
+#include "scrn01/store/msglog.h"
+#include "scrn01/store/regstore.h"
 
 #include <cstdio>
 
@@ -147,4 +150,11 @@ void BackSlotToggle(int k)
     int& e = m_nBackCF[IdxChk()][k];
     e = e == 1 ? 0 : 1;
     BackCset();
+}
+
+void SaveSettings()
+{
+    if (RegWrite() != 0)
+        MsgWrt1(22, Msg002, "", 0);
+    DataWrite();
 }

@@ -1,6 +1,7 @@
 // Edits of the configuration dialog that are plain changes of the settings
 // arrays: the set list, the program slots and the pattern rows of the current
-// set. No window is touched here; the dialog refreshes its controls afterwards.
+// set, and the save of OK. No window is touched here; the dialog refreshes its
+// controls afterwards.
 #pragma once
 #include "scrn01/settings/program.h"
 
@@ -45,3 +46,7 @@ void FishKindStep(int d);
 // Toggles back-colour slot k of the current set (1 becomes 0, any other
 // value 1) and recounts the slots in use.
 void BackSlotToggle(int k);
+
+// OK: the registry values, then the data file. A failed registry write is
+// reported (point 22); the data file is written all the same.
+void SaveSettings();

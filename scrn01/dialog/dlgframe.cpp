@@ -10,7 +10,7 @@
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/dlgtext.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore_win.h"
+#include "scrn01/store/regstore.h"
 #include "scrnsave/scrnsave.h"
 
 #include <commctrl.h>
@@ -476,15 +476,6 @@ static void InitDialog(HWND hDlg)
         EnableWindow(GetDlgItem(hDlg, IDOK), FALSE);
     KeysOn(hDlg);
     DlgReady = true;
-}
-
-// OK: the registry first, then the data file. A failed registry write is
-// reported; the data file is written all the same.
-static void SaveSettings()
-{
-    if (RegWrite() != 0)
-        MsgWrt1(22, Msg002, "", 0);
-    DataWrite();
 }
 
 // ---- Hooks ----

@@ -8,7 +8,6 @@
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
 #include "scrn01/settings/records.h"
-#include "scrn01/store/regsave.h"
 #include "scrn01/store/regstore.h"
 
 const int ListScan = LstSize;        // scan limit of the fish lists

@@ -12,7 +12,7 @@
 #include "scrn01/settings/random.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore_win.h"
+#include "scrn01/store/regstore.h"
 
 const UINT_PTR TimerId = 10;
 const int PreviewUpperY = 1, PreviewLowerY = 112;  // the two halves of "DSP01"
@@ -32,31 +32,10 @@ static BOOL SetUp(HWND hWnd)
     return ok;
 }
 
-static void ReadSettings()
-{
-    er1 = RegFlgRead();
-    if (er1 >= 2 && er1 <= 4)
-        MsgWrt1(27, Msg004, "", 0);
-    else if (er1 > 4)
-        MsgWrt1(28, Msg004, "", 0);
-    if (uskgn2 == 0) {
-        er1 = RegRead(0);
-        if (er1 != 0)
-            MsgWrt1(29, Msg004, "", 0);
-    } else {
-        RegNoRead();
-    }
-    DataRead(0);
-    AquariumSetUp();
-}
-
 // Returns false when the set-up failed and the window is gone.
 static bool Create(HWND hWnd)
 {
-    RegUserSet();
-    RegDirSet();
-    FileRead1();
-    TMRndm();
+    SaverStartUp();
     bool measured = GetClientRect(hWnd, &rca) != 0;
     // A preview window of any size shows the picture: at 125-200 % display
     // scaling it is larger than 152 x 112, and hosts may give any size.
@@ -65,7 +44,7 @@ static bool Create(HWND hWnd)
         af3 = 0;
         nSpeed = nSpeed1;
     } else if (measured) {
-        ReadSettings();
+        SaverReadSettings();
         if (!SetUp(hWnd))
             return false;
         nSpeed = nSpeed2;
@@ -134,11 +113,8 @@ static void Tick(HWND hWnd)
             PaintPreview(hWnd);
         return;
     }
-    if (af2 != 0)
-        return;
-    updateFrame();
-    PgStep();
-    NewFishCountdown();
+    if (af2 == 0)
+        AquariumTick();
 }
 
 // Keeps what the screen shows, for painting while the display is given back.

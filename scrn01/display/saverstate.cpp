@@ -3,14 +3,15 @@
 #include "scrn01/display/band.h"
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/fishdata.h"
+#include "scrn01/display/frame.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/program.h"
 #include "scrn01/settings/random.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/scenestart.h"
 #include "scrn01/settings/startvalues.h"
+#include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regsave.h"
 #include "scrn01/store/regstore.h"
 
 const int DefaultPeriod = 500;   // timer period before the mode is known
@@ -29,6 +30,39 @@ static const StartValues SaverStart(af1, af2, af3, af5, af6, nSpeed, GW, GH, GHH
 void SaverStateReset()
 {
     SaverStart.Restore();
+}
+
+void SaverStartUp()
+{
+    RegUserSet();
+    RegDirSet();
+    FileRead1();
+    TMRndm();
+}
+
+void SaverReadSettings()
+{
+    er1 = RegFlgRead();
+    if (er1 >= 2 && er1 <= 4)
+        MsgWrt1(27, Msg004, "", 0);
+    else if (er1 > 4)
+        MsgWrt1(28, Msg004, "", 0);
+    if (uskgn2 == 0) {
+        er1 = RegRead(0);
+        if (er1 != 0)
+            MsgWrt1(29, Msg004, "", 0);
+    } else {
+        RegNoRead();
+    }
+    DataRead(0);
+    AquariumSetUp();
+}
+
+void AquariumTick()
+{
+    updateFrame();
+    PgStep();
+    NewFishCountdown();
 }
 
 void Iniset()

@@ -23,6 +23,15 @@ extern int GHF;        // 1: the band fills the screen
 extern int rightcrif;  // 1 once the guest catch was granted in this run
 extern int er1;        // result of the last registry operation
 
+// Window creation, both modes: the user name, the installation directory,
+// the settings file and the random start-up.
+void SaverStartUp();
+// Window creation, full screen: the installation flags and the per-user
+// values (reported at points 27 to 29), the data file, the first scene.
+void SaverReadSettings();
+// One tick of timer 10 in full screen: the frame, the scene program and the
+// new-fish countdown.
+void AquariumTick();
 // Band height from the screen size and m_nSHf; clears the pattern counters.
 void Iniset();
 // After the data file is read: the scene of set m_nIdx, the colour state of

@@ -64,7 +64,7 @@ static bool PathSet(char* dst, const char* mid, const char* name)
 
 static FILE* OpenRead(const char* path)
 {
-    return path[0] ? fopen(path, "r") : nullptr;
+    return path[0] ? OsFileOpen(path, "r") : nullptr;
 }
 
 bool ReadLine1(FILE* fp, char* buf, int cap)
@@ -150,7 +150,7 @@ void FileRead1()
         return;
     while (ReadLine1(fp, line, SetLineSize))
         SetLineStore(line);
-    if (fclose(fp) != 0)
+    if (!OsFileClose(fp))
         MsgWrt1(1, Msg001, WFileName1, 0);
 }
 
@@ -263,7 +263,7 @@ void DataRead(int af)
     bool pgseen = false;
     if (fp) {
         sets = DataReadLines(fp, &pgseen);
-        if (fclose(fp) != 0)
+        if (!OsFileClose(fp))
             MsgWrt1(2, Msg001, WFileName1, 0);
     }
     DataReadFinish(af, sets, pgseen, WFileName1);
@@ -323,14 +323,18 @@ bool DataWriteLines(FILE* old, FILE* work)
 
 int DataWrite()
 {
-    RegUserSet();
+    // The user name again; when the system gives none now, the name the
+    // settings were read under stays, so that the save goes where they came from.
+    char name[UserSize];
+    if (OsUserName(name, sizeof name))
+        StrCopyCut(mbsUserName, sizeof mbsUserName, name);
     PathSet(WFileName2, mbsUserName, FileName2);
     PathSet(WFileName3, "", FileName3);
 
     FILE* old = OpenRead(WFileName1);
-    FILE* work = WFileName2[0] && WFileName3[0] ? fopen(WFileName3, "w") : nullptr;
+    FILE* work = WFileName2[0] && WFileName3[0] ? OsFileOpen(WFileName3, "w") : nullptr;
     if (!work) {
-        if (old && fclose(old) != 0)
+        if (old && !OsFileClose(old))
             MsgWrt1(8, Msg001, WFileName1, 0);
         // The edits are not saved: say so, as for a work file that cannot be closed.
         MsgWrt1(5, Msg001, WFileName3[0] ? WFileName3 : FileName3, 0);
@@ -338,26 +342,27 @@ int DataWrite()
     }
 
     bool written = DataWriteLines(old, work);
+    // An old file that could not be read to its end gave only some of its
+    // comment lines: it counts as not read, like one that cannot be closed.
     bool oldread = old != nullptr;
-    if (old && fclose(old) != 0) {
-        MsgWrt1(4, Msg001, WFileName1, 0);
-        oldread = false;
+    if (old) {
+        bool whole = ferror(old) == 0;
+        if (!OsFileClose(old) || !whole) {
+            MsgWrt1(4, Msg001, WFileName1, 0);
+            oldread = false;
+        }
     }
     // The work file must be complete on the disk before it replaces anything.
     written = OsCommitFile(work) && written;
-    if (fclose(work) != 0 || !written) {
+    if (!OsFileClose(work) || !written) {
         MsgWrt1(5, Msg001, WFileName3, 0);
         return 5;
     }
 
     // Only the file that was read may be replaced: any other per-user file
-    // holds data this save does not carry.
+    // holds data this save does not carry, and the move then fails.
     bool replace = oldread && strcmp(WFileName1, WFileName2) == 0;
-    if (!replace && OsFileExists(WFileName2)) {
-        MsgWrt1(7, Msg011, WFileName3, 0);
-        return 7;
-    }
-    if (!OsReplaceFile(WFileName3, WFileName2)) {
+    if (!OsMoveFile(WFileName3, WFileName2, replace)) {
         if (replace) {
             MsgWrt1(6, Msg003, WFileName2, 0);
             return 6;

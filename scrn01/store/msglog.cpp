@@ -148,13 +148,13 @@ void WriteLog1()
     StrCatCut(LogPath, sizeof LogPath, ErrFileName);
     // A directory too long for the path buffer would name another file: refuse it.
     bool cut = strlen(DirName1) + strlen(ErrFileName) >= sizeof LogPath;
-    FILE* f = (DirName1[0] && !cut) ? fopen(LogPath, "a") : nullptr;
+    FILE* f = (DirName1[0] && !cut) ? OsFileOpen(LogPath, "a") : nullptr;
     if (!f) {
         WriteLogFallback();
         return;
     }
     fprintf(f, "%s %s\n", MsgStr, DATime);
-    if (fclose(f) == 0)
+    if (OsFileClose(f))
         OsSetFileNormal(LogPath);
     else
         WriteLogFallback();

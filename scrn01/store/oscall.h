@@ -30,10 +30,35 @@ int OsMessageBox(const char* text, const char* caption, unsigned style);
 // Logged-on user name into out (cap characters with the terminator). False
 // when the system gives none or it does not fit.
 bool OsUserName(char* out, int cap);
-// True when a file (or folder) exists at path.
-bool OsFileExists(const char* path);
-// Move from over to in one step, replacing an existing to, written through to
-// the disk. False on failure (for example when to is read-only).
-bool OsReplaceFile(const char* from, const char* to);
+// Open a file as fopen does ("r", "w", "a"; text mode); null on failure.
+FILE* OsFileOpen(const char* path, const char* mode);
+// Close it; false when the close, or a write still buffered, failed.
+bool OsFileClose(FILE* fp);
 // Flush a stream and commit its data to the disk. False on failure.
 bool OsCommitFile(FILE* fp);
+// Move from to to in one step, written through to the disk. An existing to
+// is replaced when replace is true and makes the move fail otherwise; a
+// read-only to is never replaced. False on failure.
+bool OsMoveFile(const char* from, const char* to, bool replace);
+
+// --- Registry ---
+
+// The two roots the store uses: HKEY_CLASSES_ROOT and HKEY_CURRENT_USER.
+enum OsRegRoot { OsRegClassesRoot, OsRegCurrentUser };
+// An open key; null when none is open.
+typedef void* OsRegKey;
+
+// Open an existing key for reading.
+bool OsRegOpenRead(OsRegRoot root, const char* path, OsRegKey* key);
+// Open a key for reading and writing, creating it (non-volatile) when
+// missing; *created tells which.
+bool OsRegCreate(OsRegRoot root, const char* path, OsRegKey* key, bool* created);
+bool OsRegClose(OsRegKey key);
+// A value that is a number of 4 bytes (REG_DWORD); false for any other.
+bool OsRegGetInt(OsRegKey key, const char* name, int* v);
+// A text value (REG_SZ, REG_EXPAND_SZ) into out, terminated, cut to cap - 1
+// characters; false (and out empty) for any other.
+bool OsRegGetStr(OsRegKey key, const char* name, char* out, int cap);
+bool OsRegSetInt(OsRegKey key, const char* name, int v);
+// Stored with its terminator.
+bool OsRegSetStr(OsRegKey key, const char* name, const char* text);

@@ -1,12 +1,13 @@
-// Registry store, the values: the per-user and installation values with their
-// registry names and defaults, and the owned-kind digit codec. Portable; the
-// operations that read and write the registry are in regstore_win.h.
+// Registry store: the per-user and installation values with their registry
+// names and defaults, the owned-kind digit codec, and the operations that read
+// and write them through oscall.h.
 //   HKEY_CLASSES_ROOT  "Software\PondelHarbor"                   Directory, FullScreenFlg, BackColorsFlg
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
 //                                                                 owned kinds, new-fish counters,
 //                                                                 other monitors
 #pragma once
 #include "scrn01/settings/fishtable.h"
+#include "scrn01/store/oscall.h"
 
 const int BufSize = 650;      // shared text buffer
 
@@ -52,3 +53,28 @@ void RegValuesReset();
 
 // Defaults for every per-user value, without the registry (not installed).
 void RegNoRead();
+
+// ---- Operations ----
+
+extern OsRegKey rgMyKey;  // open key
+extern int rgResult;      // the last create: 1 created the key, 2 opened it
+extern int rgintb;        // int exchange buffer
+extern int rgaces;        // 1 while the read-only installation key is open
+
+// Result 0 read (or default written), 1 missing on the read-only key, 2 the key
+// is new and the default could not be written, 3 missing and the default
+// could not be written. The value lands in rgintb / buffer.
+int RegReadInt(const char* rgname, int rginit);
+int RegReadStr(const char* rgname, const char* rginit);
+bool RegSetInt(const char* rgname, int rgdata);
+bool RegSetStr(const char* rgname, const char* rgdata);
+
+int RegDirSet();      // 0 ok, 1 Directory missing, 2 key missing (uskgn2 = 1), 4 close failed
+int RegFlgRead();     // 0 ok, 1 a flag missing, 2 key missing, 4 close failed
+int RegRead(int af);  // 0 ok, 2 close failed, 3 new key and a default not written, 4 no key
+int RegWrite();       // 0 ok, 1 a write failed, 2 close failed
+// Stores of the running aquarium: the new-fish counters and the owned kinds.
+int RegSy1();   // m_nSYS01 one less, stored with the tick counters; 0 ok, 1 a write
+                // failed, 2 close failed, 3 new key and its default not written
+int RegSy2();   // stores m_nSYS01 and the owned kinds; 0 ok, 1 a write failed, 2 close failed
+int SYScntW();  // stores the tick counters; 0 ok, 1 a write failed, 2 close failed

@@ -1,5 +1,5 @@
 // Per-user and installation values of the registry store, their defaults and
-// the owned-kind digit codec. No registry access here (see regstore_win.cpp).
+// the owned-kind digit codec. No registry access here (see regstore.cpp).
 #include "scrn01/store/regstore.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/settings/startvalues.h"

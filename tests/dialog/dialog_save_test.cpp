@@ -233,6 +233,83 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_EQ(d.Cancel(), 0u);
 }
 
+// Busy-waits ms milliseconds (a sleep is too coarse for a save of a few ms).
+void SpinFor(double ms)
+{
+    LARGE_INTEGER f, t0, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t0);
+    do
+        QueryPerformanceCounter(&t);
+    while ((double)(t.QuadPart - t0.QuadPart) * 1000.0 / (double)f.QuadPart < ms);
+}
+
+// The dialog process ended (TerminateProcess) at moments around its save,
+// 30 times in a row: the data file always reads back whole, as the old or
+// the new settings, and the next dialog opens with what it holds.
+TEST_F(DialogSave, OkEndedWhileSavingLeavesTheOldOrTheNewFile)
+{
+    // Fifty sets: a file of 30 KB, written in several pieces.
+    std::string text;
+    for (int n = 1; n <= SetMax; n++)
+        text += SetLine(n, GenRecord(0, 0, 5, 20, 100, 0, {{1, 0, 50, 100, 0}}),
+                        WatRecord({{1, n % 30}}, 1, 0, 100));
+    Data(text + ProgramLine(1, 1, 1, 0, {1, 2, 3}));
+    {
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        ASSERT_EQ(d.Ok(), 0u);
+    }
+    const std::string path = UserDataPath(in), work = in.dir + "DataWork.ini";
+    std::string now = ReadFileBytes(path);
+    ASSERT_EQ(FileLines(now).size(), SetMax + 1u);
+    const size_t pglAt = 3 + GenPGL.col - 1;   // the scene length of set 1
+
+    // The moment of the end follows the moment the file changes.
+    double delay = 3;
+    unsigned seed = 2024;
+    int kept = 0, replaced = 0, workLeft = 0;
+    for (int round = 0; round < 30; round++) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        Dialog d;
+        ASSERT_TRUE(d.Open());
+        EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+        int pgl = atoi(now.substr(pglAt, GenPGL.width).c_str());
+        ASSERT_EQ(d.Text(IDC_PGLNO), std::to_string(pgl));
+        int next = pgl % 30 + 1;
+        d.Slide(IDC_PGLBAR, next, IDC_PGLNO, std::to_string(next));
+        std::string want = now;
+        want.replace(pglAt, GenPGL.width, Field(next, GenPGL.width));
+
+        seed = seed * 1103515245u + 12345u;
+        double wait = delay * (0.25 + (seed >> 16) % 1000 / 666.0);
+        PostMessageA(d.dlg, WM_COMMAND, IDOK, 0);
+        SpinFor(wait);
+        TerminateProcess(d.proc.pi.hProcess, 9);
+        ASSERT_EQ(WaitForSingleObject(d.proc.pi.hProcess, 10000), WAIT_OBJECT_0);
+
+        std::string saved = ReadFileBytes(path);
+        ASSERT_TRUE(saved == now || saved == want) << saved.size() << " bytes";
+        workLeft += GetFileAttributesA(work.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (saved == now) {
+            kept++;
+            delay = delay * 1.5 + 0.5;
+        } else {
+            replaced++;
+            delay *= 0.6;
+        }
+        now = saved;
+    }
+    Dialog d;
+    ASSERT_TRUE(d.Open());
+    EXPECT_EQ(d.Text(IDC_PGLNO), std::to_string(atoi(now.substr(pglAt, GenPGL.width).c_str())));
+    EXPECT_EQ(d.Ok(), 0u);
+    EXPECT_TRUE(d.reports.empty()) << d.reports[0];
+    EXPECT_EQ(ReadFileBytes(path), now);
+    printf("ended OKs: %d kept the old file, %d had saved the new one, %d left the work file\n",
+           kept, replaced, workLeft);
+}
+
 TEST_F(DialogSave, WithoutTheInstallationKeyNothingCanBeSaved)
 {
     RegDropKey(HKEY_CLASSES_ROOT, InstallKey);

@@ -10,8 +10,9 @@
 #include "scrn01/display/tuning.h"
 #include "scrn01/store/msglog.h"
 #include "scrn01/store/oscall.h"
-#include "scrn01/store/regsave_native.h"
+#include "scrn01/store/oscall_native.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,37 @@ inline int CaptureReport(const char* text, const char*, unsigned)
     return 1;
 }
 
+// The registry stores of the running aquarium, seen through the native seam:
+// how often the per-user key was opened, and whether registry calls fail.
+struct RegWatch {
+    int opens = 0;
+    bool fail = false;
+};
+inline RegWatch& Reg()
+{
+    static RegWatch w;
+    return w;
+}
+inline void WatchRegistry()
+{
+    Reg() = RegWatch();
+    NativeOsFault = [](long, const char* call) {
+        if (strcmp(call, "OsRegCreate") == 0)
+            Reg().opens++;
+        return !(Reg().fail && strncmp(call, "OsReg", 5) == 0);
+    };
+}
+// A value of the per-user key: a number (-1 when missing), a text.
+inline int UserInt(const char* name)
+{
+    return NativeRegInt(NativeUserKey(), name, -1);
+}
+inline std::string UserText(const char* name)
+{
+    const std::string& b = NativeRegistry[NativeUserKey()][name].bytes;
+    return std::string(b.c_str());
+}
+
 // One loaded set (kind 1 owned, default water), an empty aquarium, a
 // 1024 x 768 screen in "Midum" height, every value at its start.
 inline void ResetDisplay(int sets = 1)
@@ -37,7 +69,8 @@ inline void ResetDisplay(int sets = 1)
     SaverStateReset();
     FrameReset();
     DdNativeReset();
-    RegSaveNativeReset();
+    NativeOsReset();
+    WatchRegistry();
     NativeScreenW = 1024;
     NativeScreenH = 768;
     AquariumSetUp();

@@ -29,6 +29,7 @@ static void ThreeScenes()
     m_nPGFL = 1;
     m_nFgf = 1;
     m_nSYS01 = 1;
+    NativeRegPutInt(NativeUserKey(), "OSIJDUA", 1);  // RegSy1 counts down the stored value
     m_nSYScnt = 0;
     m_nSYSrnd = 2000;
     Pgaset();

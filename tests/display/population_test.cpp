@@ -177,20 +177,20 @@ TEST(Population, NewKindEventOwnsAKindAndStoresIt)
     EXPECT_EQ(Fixcnt, before - 1);
     EXPECT_GE(m_nSYS01, 1);
     EXPECT_LE(m_nSYS01, 20);
-    EXPECT_EQ(NativeRegSy2Calls, 1);
-    EXPECT_EQ(NativeStoredSYS01, m_nSYS01);
+    EXPECT_EQ(Reg().opens, 1);
+    EXPECT_EQ(UserInt("OSIJDUA"), m_nSYS01);
     char digits[FishMax + 1];
     FssToText(digits);
-    EXPECT_EQ(NativeStoredFss, digits);
+    EXPECT_EQ(UserText("OKSKKIS"), digits);
     EXPECT_EQ(ffshu[0], 1);              // the slot still takes a pattern's fish
 
     // A failed store is reported once however often it happens.
-    NativeRegResult = 1;
+    Reg().fail = true;
     for (int n = 0; n < 3; n++) {
         m_nSYS01 = 0;
         GetFish(1);
     }
-    EXPECT_EQ(NativeRegSy2Calls, 4);
+    EXPECT_EQ(Reg().opens, 4);
     ASSERT_EQ(Reports().size(), 1u);
     EXPECT_EQ(Reports()[0], "Error Point009 SYSTEM002 Registry Access Error");
 
@@ -203,7 +203,7 @@ TEST(Population, NewKindEventOwnsAKindAndStoresIt)
         m_nSYS01 = 0;
         GetFish(0);
     }
-    EXPECT_EQ(NativeRegSy2Calls, 0);
+    EXPECT_EQ(Reg().opens, 0);
 }
 
 TEST(Population, OneGuestAtATimeOfAnUnownedKind)
@@ -244,24 +244,27 @@ TEST(CollectionGame, CountdownStoresAndDecrements)
 {
     ResetDisplay();
     m_nSYS01 = 2;
+    NativeRegPutInt(NativeUserKey(), "OSIJDUA", 2);
     m_nSYScnt = 0;
     m_nSYSrnd = 1000;
     for (int t = 0; t < 1000; t++)
         NewFishCountdown();
     EXPECT_EQ(m_nSYScnt, 1000);
-    EXPECT_EQ(NativeSYScntWCalls, 2);    // at 397 and 794
-    EXPECT_EQ(NativeStoredSYScnt, 794);
-    EXPECT_EQ(NativeRegSy1Calls, 0);
+    EXPECT_EQ(Reg().opens, 2);  // the counters stored at 397 and 794
+    EXPECT_EQ(UserInt("LOSKDIS"), 794);
+    EXPECT_EQ(UserInt("OSIJDUA"), 2);
     NewFishCountdown();
-    EXPECT_EQ(NativeRegSy1Calls, 1);
+    EXPECT_EQ(Reg().opens, 3);
     EXPECT_EQ(m_nSYS01, 1);
+    EXPECT_EQ(UserInt("OSIJDUA"), 1);
+    EXPECT_EQ(UserInt("LOSKDIS"), 0);
     EXPECT_EQ(m_nSYScnt, 0);
     EXPECT_GE(m_nSYSrnd, 600);
     EXPECT_LE(m_nSYSrnd, 12000);
-    EXPECT_EQ(NativeStoredSYSrnd, m_nSYSrnd);
+    EXPECT_EQ(UserInt("NAUSJEN"), m_nSYSrnd);
     EXPECT_TRUE(Reports().empty());
 
-    NativeRegResult = 1;
+    Reg().fail = true;
     m_nSYScnt = INT_MAX;                 // a stored counter at the top does not overflow
     NewFishCountdown();
     EXPECT_EQ(m_nSYScnt, 0);
@@ -297,12 +300,12 @@ TEST(CollectionGame, RightClickCatchesTheGuestOnce)
     EXPECT_EQ(m_nFss[19], 1);
     EXPECT_EQ(rightcrif, 1);
     EXPECT_EQ(FiGcnt, unowned - 1);
-    EXPECT_EQ(NativeRegSy2Calls, 1);
-    EXPECT_EQ(NativeStoredFss[19], '1');
+    EXPECT_EQ(Reg().opens, 1);
+    EXPECT_EQ(UserText("OKSKKIS")[19], '1');
     // Granted once per run.
     addfigfi = 21;
     for (int click = 0; click < 40; click++)
         GuestCatch();
     EXPECT_EQ(m_nFss[20], 0);
-    EXPECT_EQ(NativeRegSy2Calls, 1);
+    EXPECT_EQ(Reg().opens, 1);
 }

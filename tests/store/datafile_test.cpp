@@ -13,13 +13,20 @@
 #include "scrn01/store/oscall.h"
 #include "scrn01/store/regstore.h"
 #ifndef _WIN32
+#include "scrn01/dialog/dlgedit.h"
+#include "scrn01/display/saverstate.h"
+#include "scrn01/settings/scenestart.h"
 #include "scrn01/store/oscall_native.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace {
@@ -471,6 +478,197 @@ TEST_F(DataFileTest, WrittenFileReadsBackTheSame)
     }
     EXPECT_TRUE(Reports.empty());
 }
+
+#ifndef _WIN32
+// ---- an OK interrupted at every step ----
+
+// OK on a per-user file of three sets, with the registry at set 2: the edits
+// make five sets, the last one current. Every operating-system call of the
+// save (the registry values, then the data file) in turn fails, or the
+// process ends there.
+class SaveInterrupted : public DataFileTest {
+protected:
+    std::string before, after;        // the per-user file before and after an OK
+    std::string regBefore, regAfter;  // the registry, as NativeRegText
+    std::string regFile;              // what a process that ended left in the registry
+
+    void SetUp() override
+    {
+        DataFileTest::SetUp();
+        NativeRegistry.clear();
+        NativeRegPutStr(NativeInstallKey(), "Directory", dir);
+        NativeRegPutInt(NativeUserKey(), "AWYEHDB", 1);
+        regBefore = NativeRegText();
+        before = "000 kept note\n";
+        for (int n = 1; n <= 3; n++)
+            before += SetLine(n, GenRecord(0, 0, n, 20, 100, 0, {{1, 0, 50, 100, 0}}),
+                              WatRecord({{1, n}}, 1, 0, 100));
+        before += ProgramLine(1, 1, 1, 0, {1, 2, 3});
+        regFile = dir + "registry.txt";
+        Open();
+        Edit();
+        SaveSettings();
+        after = ReadFileText(user);
+        regAfter = NativeRegText();
+        ASSERT_TRUE(Reports.empty());
+        ASSERT_NE(after, before);
+        ASSERT_EQ(NativeRegInt(NativeUserKey(), "AWYEHDB", -1), 4);
+    }
+    void TearDown() override
+    {
+        NativeOsFault = nullptr;
+        NativeRegistry.clear();
+        DataFileTest::TearDown();
+    }
+    // The files and the registry as before the OK, the dialog opened on them.
+    void Open()
+    {
+        WriteFileText(user, before);
+        std::filesystem::remove(work);
+        NativeRegFromText(regBefore);
+        Load();
+    }
+    // What the dialog loads when it opens.
+    void Load()
+    {
+        RecordsReset();
+        ProgramReset();
+        RegValuesReset();
+        DataFileReset();
+        RegUserSet();
+        ASSERT_EQ(RegRead(1), 0);
+        DataRead(1);
+        Genset(1);
+        Watset(1);
+    }
+    // The same edits whatever was loaded.
+    void Edit()
+    {
+        for (int i = 0; i < 5; i++) {
+            snprintf(m_nGen[i], sizeof m_nGen[i], "%s",
+                     GenRecord(1, 0, 10 + i, 30 + i, 120, 0, {{1, 1, 5, 150, 10}}).c_str());
+            snprintf(m_nWat[i], sizeof m_nWat[i], "%s", WatRecord({{1, 4 + i}}, 2, 1, 50).c_str());
+        }
+        m_nPGMax = 4;
+        m_nIdx = 4;
+        Genset(1);
+        Watset(1);
+        m_nPgpage = 1;
+        m_nPgon = 1;
+        m_nPGType = 2;
+        m_nPGFL = 1;
+        for (int i = 0; i < PgMax; i++)
+            m_nPg[i] = i < 5 ? 5 - i : 0;
+        m_nSHf = 0;
+        m_nSSpe = 9;
+        m_nFss[6] = 1;
+    }
+    // What an interrupted OK left must read whole: the dialog and the saver
+    // open on it with the set index inside the sets of the file, and the next
+    // OK saves everything.
+    void CheckLeftover(const std::string& where)
+    {
+        SCOPED_TRACE(where);
+        std::string now = ReadFileText(user);
+        ASSERT_TRUE(now == before || now == after) << now.size() << " bytes";
+        int sets = now == after ? 5 : 3;
+        Load();
+        EXPECT_EQ(m_nPGMax, sets - 1);
+        EXPECT_LE(m_nIdx, m_nPGMax);
+        SaverStartUp();
+        SaverReadSettings();
+        EXPECT_EQ(m_nPGMax, sets - 1);
+        EXPECT_LE(m_nIdx, m_nPGMax);
+        EXPECT_TRUE(Reports.empty()) << Reports[0];
+
+        Load();
+        Edit();
+        SaveSettings();
+        EXPECT_TRUE(Reports.empty()) << Reports[0];
+        EXPECT_EQ(ReadFileText(user), after);
+        EXPECT_EQ(NativeRegText(), regAfter);
+        Reports.clear();
+    }
+};
+
+TEST_F(SaveInterrupted, EachFailedCallKeepsOrSavesTheWholeFileAndIsReported)
+{
+    std::string failed;
+    std::set<std::string> calls;
+    for (long k = 0;; k++) {
+        Open();
+        Edit();
+        Reports.clear();
+        NativeOsCalls = 0;
+        failed.clear();
+        NativeOsFault = [&](long n, const char* call) {
+            if (n != k)
+                return true;
+            failed = call;
+            return false;
+        };
+        SaveSettings();
+        NativeOsFault = nullptr;
+        if (failed.empty())
+            break;  // the save ran through before call k
+        calls.insert(failed);
+        std::string where = "call " + std::to_string(k) + " " + failed;
+        // Anything not saved is reported.
+        if (ReadFileText(user) != after || NativeRegText() != regAfter) {
+            EXPECT_FALSE(Reports.empty()) << where;
+        }
+        if (failed.rfind("OsReg", 0) == 0 && NativeRegText() != regAfter) {
+            EXPECT_EQ(Reports[0], "Error Point022 SYSTEM002 Registry Access Error") << where;
+        }
+        Reports.clear();
+        CheckLeftover(where);
+    }
+    // The registry and the data file both went through the seam.
+    EXPECT_EQ(calls,
+              (std::set<std::string>{"OsRegCreate", "OsRegSetStr", "OsRegSetInt", "OsRegClose",
+                                     "OsUserName", "OsFileOpen", "read", "write", "close",
+                                     "OsCommitFile", "OsMoveFile", "OsSetFileNormal"}));
+}
+
+TEST_F(SaveInterrupted, AProcessEndedAtEachCallLeavesTheOldOrTheNewFile)
+{
+    long k = 0;
+    int workLeft = 0;
+    for (;; k++) {
+        Open();
+        Edit();
+        fflush(nullptr);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // The registry keeps what was written before the end.
+            NativeOsCalls = 0;
+            NativeOsFault = [&](long n, const char*) {
+                if (n == k) {
+                    WriteFileText(regFile, NativeRegText());
+                    _exit(3);
+                }
+                return true;
+            };
+            SaveSettings();
+            WriteFileText(regFile, NativeRegText());
+            _exit(Reports.empty() ? 0 : 1);
+        }
+        int st = 0;
+        ASSERT_EQ(waitpid(pid, &st, 0), pid);
+        ASSERT_TRUE(WIFEXITED(st));
+        int code = WEXITSTATUS(st);
+        ASSERT_TRUE(code == 0 || code == 3) << "call " << k;
+        NativeRegFromText(ReadFileText(regFile));
+        workLeft += FileThere(work);
+        CheckLeftover("ended at call " + std::to_string(k));
+        if (code == 0)
+            break;
+    }
+    EXPECT_GT(k, 15);
+    EXPECT_GT(workLeft, 0);  // some ends came while the work file was written
+}
+#endif
 
 // ---- values without the registry ----
 

@@ -7,7 +7,7 @@
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
-#include "scrn01/store/regstore_win.h"
+#include "scrn01/store/regstore.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,82 +1,41 @@
-// Registry operations of the store (Windows only).
-#include "scrn01/store/regstore_win.h"
-#include "scrn01/store/regsave.h"
+// Registry operations of the store, on the system's registry through oscall.h.
+#include "scrn01/store/regstore.h"
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/settings/records.h"
 #include "scrn01/store/datafile.h"
 #include "scrn01/store/msglog.h"
+#include "scrn01/store/oscall.h"
 
-#include <cstdlib>
-#include <cstring>
+const int rgCreated = 1, rgOpened = 2;  // rgResult
 
-HKEY rgMyKey = nullptr;
-DWORD rgResult = 0;
-DWORD rgType = 0, rgSize = 0;
+OsRegKey rgMyKey = nullptr;
+int rgResult = 0;
 int rgintb = 0;
 int rgaces = 0;
 
 bool RegSetInt(const char* rgname, int rgdata)
 {
-    DWORD v = (DWORD)rgdata;
-    return RegSetValueExA(rgMyKey, rgname, 0, REG_DWORD, (const BYTE*)&v, sizeof v) == ERROR_SUCCESS;
+    return OsRegSetInt(rgMyKey, rgname, rgdata);
 }
 
 bool RegSetStr(const char* rgname, const char* rgdata)
 {
-    return RegSetValueExA(rgMyKey, rgname, 0, REG_SZ, (const BYTE*)rgdata,
-                          (DWORD)strlen(rgdata) + 1) == ERROR_SUCCESS;
+    return OsRegSetStr(rgMyKey, rgname, rgdata);
 }
 
-// Query a DWORD into rgintb. Only a 4-byte REG_DWORD counts as present.
 static bool QueryInt(const char* rgname)
 {
-    DWORD v = 0;
-    rgSize = sizeof v;
-    rgType = 0;
-    if (RegQueryValueExA(rgMyKey, rgname, nullptr, &rgType, (BYTE*)&v, &rgSize) != ERROR_SUCCESS)
-        return false;
-    if (rgType != REG_DWORD || rgSize != sizeof v)
-        return false;
-    rgintb = (int)v;
-    return true;
+    return OsRegGetInt(rgMyKey, rgname, &rgintb);
 }
 
-// Query a string into buffer, always terminated; a longer text is cut to the
-// buffer. Only REG_SZ / REG_EXPAND_SZ count as present.
 static bool QueryStr(const char* rgname)
 {
-    rgSize = BufSize - 1;
-    rgType = 0;
-    LONG r = RegQueryValueExA(rgMyKey, rgname, nullptr, &rgType, (BYTE*)buffer, &rgSize);
-    if (r == ERROR_MORE_DATA) {
-        DWORD need = rgSize;
-        char* big = (char*)malloc(need + 1);
-        if (!big)
-            return false;
-        rgSize = need;
-        r = RegQueryValueExA(rgMyKey, rgname, nullptr, &rgType, (BYTE*)big, &rgSize);
-        if (r == ERROR_SUCCESS) {
-            DWORD n = rgSize < BufSize - 1 ? rgSize : BufSize - 1;
-            memcpy(buffer, big, n);
-            rgSize = n;
-        }
-        free(big);
-    }
-    if (r != ERROR_SUCCESS) {
-        buffer[0] = '\0';
-        return false;
-    }
-    buffer[rgSize < BufSize - 1 ? rgSize : BufSize - 1] = '\0';
-    if (rgType != REG_SZ && rgType != REG_EXPAND_SZ) {
-        buffer[0] = '\0';
-        return false;
-    }
-    return true;
+    return OsRegGetStr(rgMyKey, rgname, buffer, BufSize);
 }
 
 int RegReadInt(const char* rgname, int rginit)
 {
-    if (rgResult == REG_CREATED_NEW_KEY && rgaces == 0) {
+    if (rgResult == rgCreated && rgaces == 0) {
         rgintb = rginit;
         return RegSetInt(rgname, rginit) ? 0 : 2;
     }
@@ -90,7 +49,7 @@ int RegReadInt(const char* rgname, int rginit)
 
 int RegReadStr(const char* rgname, const char* rginit)
 {
-    if (rgResult == REG_CREATED_NEW_KEY && rgaces == 0) {
+    if (rgResult == rgCreated && rgaces == 0) {
         StrCopyCut(buffer, BufSize, rginit);
         return RegSetStr(rgname, buffer) ? 0 : 2;
     }
@@ -104,25 +63,26 @@ int RegReadStr(const char* rgname, const char* rginit)
 
 static bool OpenInstallKey()
 {
-    rgMyKey = nullptr;
     rgResult = 0;
-    return RegOpenKeyExA(HKEY_CLASSES_ROOT, regnameS, 0, KEY_READ, &rgMyKey) == ERROR_SUCCESS;
+    return OsRegOpenRead(OsRegClassesRoot, regnameS, &rgMyKey);
 }
 
 static bool OpenUserKey()
 {
-    rgMyKey = nullptr;
+    bool created = false;
     rgResult = 0;
-    return RegCreateKeyExA(HKEY_CURRENT_USER, regname, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                           KEY_ALL_ACCESS, nullptr, &rgMyKey, &rgResult) == ERROR_SUCCESS;
+    if (!OsRegCreate(OsRegCurrentUser, regname, &rgMyKey, &created))
+        return false;
+    rgResult = created ? rgCreated : rgOpened;
+    return true;
 }
 
 static bool CloseKey()
 {
-    LONG r = RegCloseKey(rgMyKey);
+    bool ok = OsRegClose(rgMyKey);
     rgMyKey = nullptr;
     rgaces = 0;
-    return r == ERROR_SUCCESS;
+    return ok;
 }
 
 int RegDirSet()

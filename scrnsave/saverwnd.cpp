@@ -187,10 +187,15 @@ LRESULT WINAPI RealScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lP
             if (ImmFnc)
                 hPrevImc = ImmFnc(hWnd, (HIMC) nullptr);
         }
-        GetCursorPos(&ptMouse);
         if (!fChildPreview)
             SetCursor(nullptr);
-        break;
+        {
+            LRESULT r = ScreenSaverProc(hWnd, msg, wParam, lParam);
+            // Moves count from where the cursor is once the set-up has ended:
+            // a display mode may have confined it to the main monitor.
+            GetCursorPos(&ptMouse);
+            return r;
+        }
     case WM_DESTROY:
         if (hInstImm && ImmFnc && hPrevImc)
             ImmFnc(hWnd, hPrevImc);

@@ -208,23 +208,30 @@ TEST(TwoMonitors, TheOtherMonitorShowsTheAquariumFittedOrBlack)
     DropInstall(in);
 }
 
-TEST(TwoMonitors, MouseOverTheOtherMonitorClosesAsOnTheMainOne)
+TEST(TwoMonitors, StartedOverTheOtherMonitorRunsAndInputThereCloses)
 {
     RECT other = OtherMonitor();
     ASSERT_EQ(g_monitors.size(), 2u);
     int x = other.left + 100, y = other.top + 100;
 
-    // Moves add up to the threshold as on the main monitor: 4 stays, 5 closes.
+    // The cursor rests on the other monitor. The display mode keeps it on the
+    // main one while the saver runs: that move alone does not close the
+    // saver; moves count from where the cursor landed, 4 stay, 5 close.
     HWND blank = nullptr;
     Proc p = StartOnTwoMonitors(x, y, &blank);
-    MouseMoveBy(3, 1);
+    POINT at;
+    GetCursorPos(&at);
+    MouseTo(at.x, at.y);
+    MouseMoveBy(-3, 1);  // away from the main monitor's edge
     EXPECT_EQ(WaitExit(p, 600), (DWORD)STILL_ACTIVE);
     EXPECT_TRUE(SaverHasActivationAndFocus(p));
     MouseMoveBy(0, 1);
     EXPECT_EQ(Ended(p), 0u);
 
-    // A click over it closes (any button takes the same way).
+    // A click on the other monitor's window closes (any button takes the same way).
     p = StartOnTwoMonitors(x, y, &blank);
-    MouseClick(1);
+    ASSERT_NE(blank, nullptr);
+    EXPECT_EQ(WaitExit(p, 600), (DWORD)STILL_ACTIVE);
+    PostMessageA(blank, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(200, 200));
     EXPECT_EQ(Ended(p), 0u);
 }

@@ -93,13 +93,14 @@ Proc StartSaver(const std::string& args, const std::string& exe, int x, int y)
     // The window shows early in its creation, before the DirectDraw set-up,
     // at whose end the saver puts the cursor back where it was when the set-up
     // began: a move sent before then is undone. Creation has ended when the
-    // saver first waits for input.
+    // saver first waits for input. This process keeps pumping meanwhile: a
+    // saver on two monitors ends at once when it does not.
     auto shown = [] {
         HWND w = FindSaverWindow();
         return w && IsWindowVisible(w);
     };
     if (p.started && WaitUntil(shown, 10000)) {
-        WaitForInputIdle(p.pi.hProcess, 10000);
+        WaitUntil([&] { return WaitForInputIdle(p.pi.hProcess, 0) != WAIT_TIMEOUT; }, 10000);
         PumpFor(100);
     }
     return p;

@@ -3,7 +3,9 @@
 #   ph_add_wine_test(name src...)    x86_64 GoogleTest program run under wine64, links ph_core
 #   ph_add_i686_run(name FILTER ...) an x86_64 test program run again, against the i686 build
 # Wine tests share one fresh WINEPREFIX and Xvfb display per ctest run (fixture
-# "wine"); they run one at a time. The i686 build makes only the test programs
+# "wine"); they run one at a time in it. Environments of their own
+# (ph_add_wine_env) have their own lock, so that ctest -j runs their tests
+# beside those of the shared one. The i686 build makes only the test programs
 # marked I686 and runs them in environments of its own.
 
 if(WIN32)
@@ -73,7 +75,7 @@ function(ph_wine_test_run test program env environment)
   set_tests_properties(${test} PROPERTIES
     LABELS wine TIMEOUT 600
     FIXTURES_REQUIRED ${fixture}
-    RESOURCE_LOCK wine
+    RESOURCE_LOCK ${fixture}
     ENVIRONMENT "PH_WINE_DIR=${dir};${environment}")
 endfunction()
 
@@ -113,7 +115,7 @@ function(ph_add_wine_env name)
   set(dir ${PH_WINE_DIR}-${name})
   add_test(NAME wine_${name}_setup COMMAND ${script} setup ${dir})
   set_tests_properties(wine_${name}_setup PROPERTIES
-    FIXTURES_SETUP wine_${name} TIMEOUT 600 RESOURCE_LOCK wine ENVIRONMENT "${E_ENV}")
+    FIXTURES_SETUP wine_${name} TIMEOUT 600 RESOURCE_LOCK wine_${name} ENVIRONMENT "${E_ENV}")
   add_test(NAME wine_${name}_cleanup COMMAND ${script} cleanup ${dir})
   set_tests_properties(wine_${name}_cleanup PROPERTIES FIXTURES_CLEANUP wine_${name})
 endfunction()

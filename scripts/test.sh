@@ -32,7 +32,9 @@ fi
 # beside the others, on a display and in a prefix of their own.
 ctest --test-dir "$broot/win32" --output-on-failure >"$broot/win32-tests.log" 2>&1 &
 win32=$!
-ctest --test-dir "$broot/win64" --output-on-failure || status=1
+# Two at a time: the tests of the environments of their own beside those of
+# the shared one.
+ctest --test-dir "$broot/win64" --output-on-failure -j 2 || status=1
 wait "$win32" || status=1
 cat "$broot/win32-tests.log"
 wait "$repro" || status=1

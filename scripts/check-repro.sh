@@ -10,6 +10,8 @@
 # this tree (scripts/test.sh), so only the second checkout is packaged.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+# A checkout owned by another user (a CI runner's) is ours to read.
+git() { command git -c safe.directory='*' "$@"; }
 unset PH_SIGN_PFX PH_SIGN_PASSWORD PH_SIGN_TIMESTAMP PH_DIST_DIR SOURCE_DATE_EPOCH
 first="${PH_BUILD_ROOT:-$root/build}/dist"
 if [ -z "${PH_REPRO_PACKAGED:-}" ]; then "$root/scripts/package.sh" >/dev/null; fi
@@ -27,7 +29,7 @@ fi
 
 other=$(mktemp -d "${TMPDIR:-/tmp}/ph-repro.XXXXXX")
 trap 'rm -rf "$other"' EXIT
-git clone -q --no-checkout "$root" "$other/checkout"
+git clone -q --no-checkout --upload-pack="git -c safe.directory='*' upload-pack" "$root" "$other/checkout"
 git -C "$other/checkout" checkout -q --detach "$(git -C "$root" rev-parse HEAD)"
 start=$(date +%s)
 if ! (cd "$other/checkout" && umask 027 && unset PH_BUILD_ROOT &&

@@ -33,10 +33,17 @@ struct DdRect {
 DdResult DdBlt(const DdRect& dst, int s, const DdRect& src, bool keyed);
 // Unscaled copy of rectangle src of surface s to (x, y), colour keyed.
 DdResult DdBltFast(int x, int y, int s, const DdRect& src);
-// Copy the back buffer's picture to the monitors other than the primary (when
-// there are any and the user wants it); a monitor that cannot be drawn is
-// skipped. The frame's last call before the flip.
+// Copy the frame's picture to the monitors other than the primary (when
+// there are any and the user wants it): fitted into each, or each monitor's
+// part of one aquarium (aquascreen.h); a monitor that cannot be drawn is
+// skipped. The frame's last call before it is presented.
 DdResult DdShowOthers();
+// An off-screen surface of w x h px that the frame draws on from now on,
+// instead of the back buffer; made again only when the size changes.
+DdResult DdMakeFrame(int w, int h);
+// Rectangle src of that surface stretched onto dst of the back buffer, each
+// pixel a block of whole pixels (no filtering); the rest of the back buffer black.
+DdResult DdPresent(const DdRect& src, const DdRect& dst);
 // Show the back buffer.
 DdResult DdFlip();
 // Restore lost surfaces and reload their pictures (restoreAll).
@@ -45,5 +52,8 @@ DdResult DdRestoreAll();
 DdResult DdSetMode(int w, int h, int bpp);
 // Bits per pixel of the desktop as it is now.
 int DdDesktopBpp();
-// Screen size in pixels.
-void DdScreenSize(int* w, int* h);
+// Desktop rectangles of the monitors, the primary first (at 0, 0), at most
+// max; their number.
+int DdMonitors(DdRect* out, int max);
+// DPI of the primary monitor (96 at 100 % display scaling).
+int DdScreenDpi();

@@ -1,5 +1,6 @@
 // Native stand-in of the drawing seam, for the unit tests.
 #include "scrn01/display/ddcall_native.h"
+#include "scrn01/display/saverstate.h"
 
 #include <cstdio>
 
@@ -8,6 +9,8 @@ bool DdLogOn = true;
 long DdCallCount = 0;
 std::map<long, DdResult> DdScript;
 int NativeScreenW = 1024, NativeScreenH = 768;
+std::vector<DdRect> NativeOthers;
+int NativeScreenDpi = 96;
 int NativeDesktopBpp = 32;
 long DdBadCalls = 0;
 
@@ -19,6 +22,8 @@ void DdNativeReset()
     DdScript.clear();
     DdBadCalls = 0;
     NativeDesktopBpp = 32;
+    NativeOthers.clear();
+    NativeScreenDpi = 96;
 }
 
 static bool Inside(const DdRect& r, int w, int h)
@@ -29,6 +34,11 @@ static bool Inside(const DdRect& r, int w, int h)
 
 static void Check(const DdCallRec& c)
 {
+    if (c.op == DdOpPresent) {
+        if (!Inside(c.src, GW, GH) || !Inside(c.dst, NativeScreenW, NativeScreenH))
+            DdBadCalls++;
+        return;
+    }
     if (c.op != DdOpBlt && c.op != DdOpBltFast)
         return;
     bool ok = c.surf >= 0 && c.surf < DdsSurfMax;
@@ -41,7 +51,7 @@ static void Check(const DdCallRec& c)
         d.right = d.left + c.src.right - c.src.left;
         d.bottom = d.top + c.src.bottom - c.src.top;
     }
-    if (!ok || !Inside(d, NativeScreenW, NativeScreenH))
+    if (!ok || !Inside(d, GW, GH))
         DdBadCalls++;
 }
 
@@ -69,6 +79,16 @@ DdResult DdShowOthers()
     return Record({DdOpShowOthers, 0, {}, {}, false});
 }
 
+DdResult DdMakeFrame(int w, int h)
+{
+    return Record({DdOpMakeFrame, 0, {}, {0, 0, w, h}, false});
+}
+
+DdResult DdPresent(const DdRect& src, const DdRect& dst)
+{
+    return Record({DdOpPresent, 0, src, dst, false});
+}
+
 DdResult DdFlip()
 {
     return Record({DdOpFlip, 0, {}, {}, false});
@@ -89,10 +109,20 @@ int DdDesktopBpp()
     return NativeDesktopBpp;
 }
 
-void DdScreenSize(int* w, int* h)
+int DdMonitors(DdRect* out, int max)
 {
-    *w = NativeScreenW;
-    *h = NativeScreenH;
+    int n = 0;
+    if (n < max)
+        out[n++] = {0, 0, NativeScreenW, NativeScreenH};
+    for (const DdRect& r : NativeOthers)
+        if (n < max)
+            out[n++] = r;
+    return n;
+}
+
+int DdScreenDpi()
+{
+    return NativeScreenDpi;
 }
 
 static std::string RectText(const DdRect& r)
@@ -114,6 +144,11 @@ std::string DdCallText(const DdCallRec& c)
         return "BltFast " + std::to_string(c.surf) + " " + RectText(c.src) + " -> " + b;
     case DdOpShowOthers:
         return "ShowOthers";
+    case DdOpMakeFrame:
+        snprintf(b, sizeof b, "MakeFrame %dx%d", c.dst.right, c.dst.bottom);
+        return b;
+    case DdOpPresent:
+        return "Present " + RectText(c.src) + " -> " + RectText(c.dst);
     case DdOpFlip:
         return "Flip";
     case DdOpRestore:

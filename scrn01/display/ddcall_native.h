@@ -6,13 +6,22 @@
 #include <string>
 #include <vector>
 
-enum DdOp { DdOpBlt, DdOpBltFast, DdOpShowOthers, DdOpFlip, DdOpRestore, DdOpSetMode };
+enum DdOp {
+    DdOpBlt,
+    DdOpBltFast,
+    DdOpShowOthers,
+    DdOpMakeFrame,
+    DdOpPresent,
+    DdOpFlip,
+    DdOpRestore,
+    DdOpSetMode
+};
 
 struct DdCallRec {
     DdOp op;
     int surf;       // source surface (Blt, BltFast)
     DdRect src;     // source rectangle
-    DdRect dst;     // destination; BltFast: left, top only; SetMode: width, height
+    DdRect dst;     // destination; BltFast: left, top only; SetMode, MakeFrame: width, height
     bool keyed;
     int bpp;        // SetMode
 };
@@ -22,10 +31,13 @@ extern bool DdLogOn;
 extern long DdCallCount;                // calls since DdNativeReset
 // Result of call number n (0-based since DdNativeReset); others answer DdOk.
 extern std::map<long, DdResult> DdScript;
-extern int NativeScreenW, NativeScreenH;
+extern int NativeScreenW, NativeScreenH;   // the primary monitor
+extern std::vector<DdRect> NativeOthers;   // the other monitors, desktop rectangles
+extern int NativeScreenDpi;                // answer of DdScreenDpi
 extern int NativeDesktopBpp;            // answer of DdDesktopBpp
-// Calls whose source rectangle is empty or leaves its sheet, or whose
-// destination leaves the screen (DirectDraw would refuse them).
+// Calls whose source rectangle is empty or leaves its sheet (a present: the
+// frame), or whose destination leaves the frame (GW x GH; a present: the
+// primary monitor): DirectDraw would refuse them.
 extern long DdBadCalls;
 const int BackSheetW = 640, BackSheetH = 100;      // "BACK01"
 const int FishSheetW = 640, FishSheetH = 7224;     // "KG01" .. "KG05"

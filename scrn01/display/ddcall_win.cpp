@@ -1,5 +1,6 @@
 // Drawing seam on DirectDraw: the back buffer and sheets of ddsurf.cpp.
 #include "scrn01/display/ddcall.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/saverstate.h"
 #include "scrn01/store/regstore.h"
@@ -26,7 +27,7 @@ DdResult DdBlt(const DdRect& dst, int s, const DdRect& src, bool keyed)
     if (!lpDDSBack || !from)
         return DdFailed;
     RECT d = Rect(dst), r = Rect(src);
-    return Result(lpDDSBack->Blt(&d, from, &r, keyed ? DDBLT_KEYSRC : 0, nullptr));
+    return Result(FrameTarget()->Blt(&d, from, &r, keyed ? DDBLT_KEYSRC : 0, nullptr));
 }
 
 DdResult DdBltFast(int x, int y, int s, const DdRect& src)
@@ -35,10 +36,10 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src)
     if (!lpDDSBack || !from)
         return DdFailed;
     RECT r = Rect(src);
-    return Result(lpDDSBack->BltFast(x, y, from, &r, DDBLTFAST_SRCCOLORKEY));
+    return Result(FrameTarget()->BltFast(x, y, from, &r, DDBLTFAST_SRCCOLORKEY));
 }
 
-// One DC on the back buffer, one stretch per monitor: the copy stays in the
+// One DC on the frame, one stretch per monitor: the copy stays in the
 // display driver (or Wine's DIB engine) and needs no surface of its own.
 DdResult DdShowOthers()
 {
@@ -47,12 +48,38 @@ DdResult DdShowOthers()
     if (!lpDDSBack)
         return DdFailed;
     HDC dc = nullptr;
-    HRESULT hr = lpDDSBack->GetDC(&dc);
+    HRESULT hr = FrameTarget()->GetDC(&dc);
     if (hr != DD_OK)
         return Result(hr);
     bool ok = ShowOnOtherMonitors(dc, GW, GH);
-    lpDDSBack->ReleaseDC(dc);
+    FrameTarget()->ReleaseDC(dc);
     return ok ? DdOk : DdFailed;
+}
+
+DdResult DdMakeFrame(int w, int h)
+{
+    return Result(MakeFrameSurface(w, h));
+}
+
+// Blt stretches by replicating pixels unless asked for arithmetic
+// stretching; an exact multiple makes whole blocks.
+DdResult DdPresent(const DdRect& src, const DdRect& dst)
+{
+    if (!lpDDSBack || !lpDDSFrame)
+        return DdFailed;
+    RECT s = Rect(src), d = Rect(dst);
+    HRESULT hr = lpDDSBack->Blt(&d, lpDDSFrame, &s, 0, nullptr);
+    if (hr != DD_OK)
+        return Result(hr);
+    // What the integer scale leaves over at the right and the bottom.
+    DDBLTFX fx;
+    ZeroMemory(&fx, sizeof fx);
+    fx.dwSize = sizeof fx;
+    const RECT rest[] = {{d.right, 0, GSW, GSH}, {0, d.bottom, d.right, GSH}};
+    for (RECT r : rest)
+        if (r.right > r.left && r.bottom > r.top)
+            lpDDSBack->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    return DdOk;
 }
 
 DdResult DdFlip()
@@ -82,8 +109,48 @@ int DdDesktopBpp()
     return bpp;
 }
 
-void DdScreenSize(int* w, int* h)
+struct MonitorList {
+    DdRect* out;
+    int max, n;
+};
+
+static BOOL CALLBACK AddMonitor(HMONITOR mon, HDC, LPRECT, LPARAM lp)
 {
-    *w = GetSystemMetrics(SM_CXSCREEN);
-    *h = GetSystemMetrics(SM_CYSCREEN);
+    MonitorList* l = (MonitorList*)lp;
+    MONITORINFO mi;
+    ZeroMemory(&mi, sizeof mi);
+    mi.cbSize = sizeof mi;
+    if (l->n < l->max && GetMonitorInfoA(mon, &mi)) {
+        const RECT& r = mi.rcMonitor;
+        // The primary first.
+        int at = l->n++;
+        if (mi.dwFlags & MONITORINFOF_PRIMARY) {
+            for (; at > 0; at--)
+                l->out[at] = l->out[at - 1];
+        }
+        l->out[at] = {r.left, r.top, r.right, r.bottom};
+    }
+    return TRUE;
+}
+
+int DdMonitors(DdRect* out, int max)
+{
+    MonitorList l = {out, max, 0};
+    if (max < 1)
+        return 0;
+    if (GetSystemMetrics(SM_CMONITORS) >= 2)
+        EnumDisplayMonitors(nullptr, nullptr, AddMonitor, (LPARAM)&l);
+    if (l.n == 0 || out[0].left != 0 || out[0].top != 0) {
+        out[0] = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        l.n = 1;
+    }
+    return l.n;
+}
+
+int DdScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }

@@ -1,5 +1,6 @@
 // DirectDraw objects: set-up, restore after loss, release.
 #include "scrn01/display/ddsurf.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/dispmode.h"
 #include "scrn01/display/saverstate.h"
@@ -15,6 +16,7 @@ IDirectDrawSurface* lpDDSKG03;
 IDirectDrawSurface* lpDDSKG04;
 IDirectDrawSurface* lpDDSKG05;
 IDirectDrawPalette* lpDDPal;
+IDirectDrawSurface* lpDDSFrame;
 
 char szBmBackC[] = "BACK01";
 char szBmKG01[] = "KG01";
@@ -55,7 +57,38 @@ void finiObjects()
     for (const Sheet& s : Sheets)
         ReleaseOne(s.surf);
     ReleaseOne(&lpDDPal);
+    ReleaseOne(&lpDDSFrame);
     ReleaseOne(&lpDD);
+}
+
+HRESULT MakeFrameSurface(int w, int h)
+{
+    if (!lpDD)
+        return DDERR_GENERIC;
+    DDSURFACEDESC ddsd;
+    ZeroMemory(&ddsd, sizeof ddsd);
+    ddsd.dwSize = sizeof ddsd;
+    if (lpDDSFrame) {
+        if (lpDDSFrame->GetSurfaceDesc(&ddsd) == DD_OK && (int)ddsd.dwWidth == w &&
+            (int)ddsd.dwHeight == h)
+            return DD_OK;
+        ReleaseOne(&lpDDSFrame);
+        ZeroMemory(&ddsd, sizeof ddsd);
+        ddsd.dwSize = sizeof ddsd;
+    }
+    ddsd.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    ddsd.dwWidth = (DWORD)w;
+    ddsd.dwHeight = (DWORD)h;
+    HRESULT hr = lpDD->CreateSurface(&ddsd, &lpDDSFrame, nullptr);
+    if (hr != DD_OK)
+        lpDDSFrame = nullptr;
+    return hr;
+}
+
+IDirectDrawSurface* FrameTarget()
+{
+    return lpDDSFrame ? lpDDSFrame : lpDDSBack;
 }
 
 BOOL initFail(HWND window)
@@ -105,11 +138,10 @@ BOOL doinit(HWND window)
     if (af5 == 0) {
         af5 = 1;
         GetCursorPos(&ptLast);
-        GW = GetSystemMetrics(SM_CXSCREEN);
-        GH = GetSystemMetrics(SM_CYSCREEN);
         ShowWindow(window, SaverShowCmd);
         UpdateWindow(window);
-        if (!CreateObject(window) || !SetSaverMode(GW, GH))
+        // The primary monitor's own size, whatever the picture scale.
+        if (!CreateObject(window) || !SetSaverMode(GSW, GSH))
             return initFail(window);
     } else if (af5 == 1) {
         if (!CreateObject(window))
@@ -121,6 +153,7 @@ BOOL doinit(HWND window)
         af5 = 2;
         if (!LoadMaterial())
             return initFail(window);
+        SetUpFrame();
     }
     SetCursorPos(ptLast.x, ptLast.y);
     return TRUE;
@@ -138,5 +171,8 @@ HRESULT restoreAll()
         if (hr == DD_OK)
             DDReLoadBitmap(*s.surf, s.name);
     }
+    // The next frame draws all of it again.
+    if (lpDDSFrame)
+        lpDDSFrame->Restore();
     return hr;
 }

@@ -14,6 +14,7 @@ extern IDirectDrawSurface* lpDDSKG03;
 extern IDirectDrawSurface* lpDDSKG04;
 extern IDirectDrawSurface* lpDDSKG05;
 extern IDirectDrawPalette* lpDDPal;        // from the colour table of "BACK01"
+extern IDirectDrawSurface* lpDDSFrame;     // the frame of a scaled or spanning aquarium, or null
 
 extern char szBmBackC[];                   // "BACK01"
 extern char szBmKG01[], szBmKG02[], szBmKG03[], szBmKG04[], szBmKG05[];
@@ -33,3 +34,7 @@ HRESULT restoreAll();
 void finiObjects();
 // Source surface s of ddcall.h (DdsBackC, DdsKG01 + sheet).
 IDirectDrawSurface* SourceSurface(int s);
+// lpDDSFrame at w x h px (kept when it has that size already).
+HRESULT MakeFrameSurface(int w, int h);
+// The surface the frame draws on: lpDDSFrame, else the back buffer.
+IDirectDrawSurface* FrameTarget();

@@ -1,6 +1,12 @@
-// The display mode of the full-screen aquarium, set through the drawing seam.
+// The display mode of the full-screen aquarium and its off-screen frame, set
+// through the drawing seam.
 #include "scrn01/display/dispmode.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/ddcall.h"
+#include "scrn01/display/frame.h"
+#include "scrn01/display/saverstate.h"
+
+#include <cstdio>
 
 bool SetSaverMode(int w, int h)
 {
@@ -8,4 +14,18 @@ bool SetSaverMode(int w, int h)
         return true;
     int desktop = DdDesktopBpp();
     return desktop != DisplayBpp && DdSetMode(w, h, desktop) == DdOk;
+}
+
+void SetUpFrame()
+{
+    while (FrameOffScreen() && DdMakeFrame(GW, GH) != DdOk) {
+        char detail[80];
+        snprintf(detail, sizeof detail, "%dx%d px at scale %d", GW, GH, GK);
+        if (GSpan)
+            FrameReport(36, "One Aquarium Surface Error !", detail);
+        else
+            FrameReport(35, "Picture Scale Surface Error !", detail);
+        AquaFallBack();
+        BandHeights();
+    }
 }

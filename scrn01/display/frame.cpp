@@ -1,5 +1,6 @@
 // Fish motion and drawing, and the order of one frame.
 #include "scrn01/display/frame.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/band.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/population.h"
@@ -235,6 +236,24 @@ static void ShowOthers()
         FrameReport(34, "Other Monitors Write Error !", "");
 }
 
+// A frame drawn off screen goes onto the back buffer: the primary monitor's
+// part, each pixel a GK x GK block. Busy or lost, the flip shows the last one.
+static void Present()
+{
+    if (!FrameOffScreen())
+        return;
+    const DdRect& s = MonParts[0].part;
+    DdRect d = {0, 0, (s.right - s.left) * GK, (s.bottom - s.top) * GK};
+    DdResult r;
+    do
+        r = DdPresent(s, d);
+    while (r == DdStillDrawing);
+    if (r == DdSurfaceLost)
+        DdRestoreAll();
+    else if (r != DdOk)
+        FrameReport(37, "Frame Present Error !", "");
+}
+
 void updateFrame()
 {
     MoveFish();
@@ -243,6 +262,7 @@ void updateFrame()
     if (!DrawFish())
         return;
     ShowOthers();
+    Present();
     FlipAndScroll();
     INF01 = 1;
 }

@@ -2,6 +2,7 @@
 // drives the aquarium or paints the preview, suspension around the password
 // dialog and monitor power-down, and the guest catch.
 #include "scrnsave/scrnsave.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/tuning.h"
@@ -123,9 +124,9 @@ static void Snapshot()
     af6 = 1;
     hdc_mem = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     hdc_mem2 = CreateCompatibleDC(hdc_mem);
-    hBmp1 = CreateCompatibleBitmap(hdc_mem, GW, GH);
+    hBmp1 = CreateCompatibleBitmap(hdc_mem, GSW, GSH);
     hBmp2 = (HBITMAP)SelectObject(hdc_mem2, hBmp1);
-    BitBlt(hdc_mem2, 0, 0, GW, GH, hdc_mem, 0, 0, SRCCOPY);
+    BitBlt(hdc_mem2, 0, 0, GSW, GSH, hdc_mem, 0, 0, SRCCOPY);
     SelectObject(hdc_mem2, hBmp2);
     DeleteObject(hBmp2);
     DeleteDC(hdc_mem2);
@@ -137,7 +138,7 @@ static void PaintSnapshot(HWND hWnd)
     HDC dc = GetDC(hWnd);
     HDC mem = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(mem, hBmp1);
-    BitBlt(dc, 0, 0, GW, GH, mem, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, GSW, GSH, mem, 0, 0, SRCCOPY);
     SelectObject(mem, old);
     DeleteDC(mem);
     ReleaseDC(hWnd, dc);

@@ -1,5 +1,6 @@
 // Saver window state, band heights, the new-fish countdown and the guest catch.
 #include "scrn01/display/saverstate.h"
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/band.h"
 #include "scrn01/display/ddcall.h"
 #include "scrn01/display/fishdata.h"
@@ -30,6 +31,7 @@ static const StartValues SaverStart(af1, af2, af3, af5, af6, nSpeed, GW, GH, GHH
 void SaverStateReset()
 {
     SaverStart.Restore();
+    AquaScreenReset();
 }
 
 void SaverStartUp()
@@ -65,9 +67,8 @@ void AquariumTick()
     NewFishCountdown();
 }
 
-void Iniset()
+void BandHeights()
 {
-    DdScreenSize(&GW, &GH);
     // A value the dialog cannot set (hand-edited registry) means "Midum", as there.
     if (m_nSHf < ShLow || m_nSHf > ShFull)
         m_nSHf = ShMidum;
@@ -84,6 +85,15 @@ void Iniset()
         GHF = 1;
         GHH = GH;
     }
+    // A layout made smaller while the band drifted.
+    if (GTP > GHA)
+        GTP = GHA;
+}
+
+void Iniset()
+{
+    AquaScreenSet();
+    BandHeights();
     for (int p = 0; p < FTblMax; p++)
         m_nFnh[p] = 0;
     m_nFnh[addfig] = 0;

@@ -16,7 +16,7 @@ extern int af3;        // preview: 1 once the picture is painted
 extern int af5;        // DirectDraw state: 0 never set up, 1 to be (re)built, 2 loaded
 extern int af6;        // 1: a screen snapshot exists
 extern int nSpeed;     // timer period in use, ms
-extern int GW, GH;     // screen size, px
+extern int GW, GH;     // the aquarium's screen, logical px (aquascreen.h)
 extern int GHH;        // band height, px
 extern int GHA;        // height left above and below the band, px
 extern int GHF;        // 1: the band fills the screen
@@ -32,8 +32,11 @@ void SaverReadSettings();
 // One tick of timer 10 in full screen: the frame, the scene program and the
 // new-fish countdown.
 void AquariumTick();
-// Band height from the screen size and m_nSHf; clears the pattern counters.
+// The aquarium's screen (aquascreen.h) and the band heights from it and
+// m_nSHf; clears the pattern counters.
 void Iniset();
+// Band height and scroll range from GH and m_nSHf.
+void BandHeights();
 // After the data file is read: the scene of set m_nIdx, the colour state of
 // every set, the band heights.
 void AquariumSetUp();

@@ -195,6 +195,9 @@ int RegRead(int af)
         if (!ReadIntStep(stname19, regdef19))
             break;
         m_nOtherMon = rgintb == 0 ? 0 : 1;
+        if (!ReadIntStep(stname20, regdef20))
+            break;
+        m_nPicScale = rgintb >= 0 && rgintb <= PicScaleMax ? rgintb : regdef20;
         rc = 0;
     } while (false);
 
@@ -225,6 +228,8 @@ int RegWrite()
     if (!RegSetInt(stname14, m_nFgf))
         rc = 1;
     if (!RegSetInt(stname19, m_nOtherMon))
+        rc = 1;
+    if (!RegSetInt(stname20, m_nPicScale))
         rc = 1;
     if (!CloseKey())
         rc = 2;

@@ -4,7 +4,7 @@
 //   HKEY_CLASSES_ROOT  "Software\PondelHarbor"                   Directory, FullScreenFlg, BackColorsFlg
 //   HKEY_CURRENT_USER  "Control Panel\Screen Saver.PondelHarbor"  display options, current set,
 //                                                                 owned kinds, new-fish counters,
-//                                                                 other monitors
+//                                                                 other monitors, picture scale
 #pragma once
 #include "scrn01/settings/fishtable.h"
 #include "scrn01/store/oscall.h"
@@ -21,6 +21,7 @@ extern int m_nFgf;            // "SOIEKMA" Guest Fish on
 extern int m_nSYScnt;         // "LOSKDIS" new-fish tick counter
 extern int m_nSYSrnd;         // "NAUSJEN" new-fish tick threshold
 extern int m_nOtherMon;       // "OtherMonitors" 1 the aquarium on every monitor, 0 the others black
+extern int m_nPicScale;       // "PictureScale" 1..4 the picture scale, 0 follow the display scaling
 // Installation flags (per-user copies win once made).
 extern int m_nFullSCf;        // "FullScreenFlg" 1 allows the Full height
 extern int m_nBackCRf;        // "BackColorsFlg" colour band variant
@@ -34,6 +35,7 @@ extern const char regnameS[];  // "Software\PondelHarbor"
 extern const char regname[];   // "Control Panel\Screen Saver.PondelHarbor"
 extern const char stnameS1[], stname2[], stname3[], stname10[], stname11[], stname12[];
 extern const char stname13[], stname14[], stname15[], stname17[], stname18[], stname19[];
+extern const char stname20[];
 extern const char regdef2[];   // "10000000000000000000000000000000000": only kind 1 owned
 const int regdefS1 = 3;
 const int regdef10 = 1;
@@ -41,6 +43,8 @@ const int regdef11 = 1;
 const int regdef12 = 5;
 const int regdef18 = 1000;
 const int regdef19 = 1;
+const int regdef20 = 0;
+const int PicScaleMax = 4;    // PictureScale values 0..4
 
 // Owned-kind digits: m_nFss from a digit text (missing digits read as 0), and
 // back into a 35-digit text (out needs FishMax + 1 characters).

@@ -15,6 +15,7 @@ int m_nFgf = 0;
 int m_nSYScnt = 0;
 int m_nSYSrnd = regdef18;
 int m_nOtherMon = regdef19;
+int m_nPicScale = regdef20;
 int m_nFullSCf = 0;
 int m_nBackCRf = 0;
 int uskgn2 = 0;
@@ -24,7 +25,7 @@ int WATHB = 20;
 char buffer[BufSize];
 
 static const StartValues RegValuesStart(m_nSYS01, m_nFss, m_nFGSif, m_nSHf, m_nSSpe, m_nFgf,
-                                        m_nSYScnt, m_nSYSrnd, m_nOtherMon, m_nFullSCf, m_nBackCRf,
+                                        m_nSYScnt, m_nSYSrnd, m_nOtherMon, m_nPicScale, m_nFullSCf, m_nBackCRf,
                                         uskgn2, WATHT, WATHB, buffer);
 
 void RegValuesReset()
@@ -46,6 +47,7 @@ const char stname15[] = "BackColorsFlg";
 const char stname17[] = "LOSKDIS";
 const char stname18[] = "NAUSJEN";
 const char stname19[] = "OtherMonitors";
+const char stname20[] = "PictureScale";
 const char regdef2[] = "10000000000000000000000000000000000";
 
 void FssFromText(const char* text)
@@ -82,4 +84,5 @@ void RegNoRead()
     m_nSYSrnd = regdef18;
     m_nFgf = 1;
     m_nOtherMon = regdef19;
+    m_nPicScale = regdef20;
 }

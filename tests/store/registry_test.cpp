@@ -85,7 +85,7 @@ TEST_F(RegistryTest, FirstRunCreatesEveryValueWithItsDefault)
     struct { const char* name; DWORD def; } ints[] = {
         {"OSIJDUA", 3}, {"AWYEHDB", 0}, {"RSGDBAM", 1}, {"ISKJEUH", 1}, {"KISJUAK", 5},
         {"FullScreenFlg", 0}, {"SOIEKMA", 0}, {"BackColorsFlg", 0}, {"LOSKDIS", 0},
-        {"NAUSJEN", 1000}, {"OtherMonitors", 1}};
+        {"NAUSJEN", 1000}, {"OtherMonitors", 1}, {"PictureScale", 0}};
     for (auto& e : ints)
         EXPECT_EQ(GetInt(e.name), e.def) << e.name;
     EXPECT_EQ(GetStr("OKSKKIS"), "10000000000000000000000000000000000");
@@ -184,9 +184,11 @@ TEST_F(RegistryTest, OddValuesAreReplacedOrReset)
     PutRaw(HKEY_CURRENT_USER, UserKey, "ISKJEUH", REG_SZ, std::string("3") + '\0');
     PutRaw(HKEY_CURRENT_USER, UserKey, "KISJUAK", REG_BINARY, "\x07");
     PutInt(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 7);
+    PutInt(HKEY_CURRENT_USER, UserKey, "PictureScale", 5);
     ASSERT_EQ(RegRead(1), 0);
     EXPECT_EQ(m_nIdx, 0);
     EXPECT_EQ(m_nOtherMon, 1);   // any value but 0 shows every monitor
+    EXPECT_EQ(m_nPicScale, 0);   // a scale outside 1..4 follows the display
     EXPECT_EQ(m_nSHf, 1);    // a string is not a number: default written back
     EXPECT_EQ(m_nSSpe, 5);
     EXPECT_EQ(GetInt("ISKJEUH"), 1u);
@@ -209,6 +211,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     m_nSSpe = 42;
     m_nFgf = 1;
     m_nOtherMon = 0;
+    m_nPicScale = 4;
     for (int k = 0; k < FishMax; k++)
         m_nFss[k] = (k * 7) % 3 == 0;
     int want[FishMax];
@@ -225,6 +228,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     EXPECT_EQ(m_nSSpe, 42);
     EXPECT_EQ(m_nFgf, 1);
     EXPECT_EQ(m_nOtherMon, 0);
+    EXPECT_EQ(m_nPicScale, 4);
     for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], want[k]) << k;
 }

@@ -3,7 +3,7 @@
 //   dlgmarks.cpp   run-time texts and the bitmap marks
 //   dlgsets.cpp    set number, scene values and the program
 //   dlgfish.cpp    pattern rows, fish quantity and size, Direct Size, Guest Fish
-//   dlgscreen.cpp  screen height, scroll speed, other monitors and back colours
+//   dlgscreen.cpp  screen height, scroll speed, picture scale, other monitors and back colours
 // Every operation takes the dialog window; the edits themselves are in dlgedit.h.
 #pragma once
 
@@ -100,6 +100,8 @@ bool FishCommand(HWND hDlg, int id);
 // ---- Screen and back colours (dlgscreen.cpp) ----
 void ScreenHeightSet(HWND hDlg);
 void OtherMonitorsSet(HWND hDlg);  // "Every Monitor" shows m_nOtherMon
+void PictureScaleSetini(HWND hDlg);  // the choices of "Picture Scale"
+void PictureScaleSet(HWND hDlg);     // "Picture Scale" shows m_nPicScale
 void BackColorCheckSet(HWND hDlg, int k);
 void BackColorCheckSetini(HWND hDlg);
 void BackColorPicSetini(HWND hDlg);

@@ -183,7 +183,7 @@ static const int GeneralSet[] = {
     IDC_PGRANDOM,  IDC_PGROUND,    IDC_PGREPEAT,  IDC_PGFF,   IDC_SCREENBOX,
     IDC_HEIGHTBOX, IDC_HLOW,       IDC_HMIDUM,    IDC_HHIGH,  IDC_HFULL,
     IDC_SSPEEDBOX, IDC_SSPEEDNO,   IDC_SSFAST,    IDC_SSSLOW, IDC_SSPEEDBAR,
-    IDC_EVERYMON,
+    IDC_PICSCALEBOX, IDC_PICSCALE, IDC_EVERYMON,
 };
 
 // The ten-of-a-kind controls of each page.
@@ -446,6 +446,7 @@ static void ShowAll(HWND hDlg)
     ScreenHeightSet(hDlg);
     ScrollChangeSpeedPos(hDlg);
     OtherMonitorsSet(hDlg);
+    PictureScaleSet(hDlg);
     PgonFlgSet(hDlg);
     ProgramChangeTypeSet(hDlg);
     ProgramFFCheckSet(hDlg);
@@ -462,6 +463,7 @@ static void InitDialog(HWND hDlg)
     FishMarkSetini();
     BackColorSetini();
     DlgTextSetini(hDlg);
+    PictureScaleSetini(hDlg);
     SliderSet(hDlg);
     HWND hTab = GetDlgItem(hDlg, IDC_TAB);
     DlgTabini(hTab);

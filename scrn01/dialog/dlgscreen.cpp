@@ -1,4 +1,4 @@
-// Configuration dialog: screen height, scroll speed and the other monitors
+// Configuration dialog: screen height, scroll speed, picture scale and the other monitors
 // (General page), and the back-colour block of the current set (Section page).
 #include "scrn01/dialog/dialog.h"
 #include "scrn01/dialog/dlgedit.h"
@@ -35,6 +35,22 @@ void ScreenHeightSet(HWND hDlg)
 void OtherMonitorsSet(HWND hDlg)
 {
     SetCheck(hDlg, IDC_EVERYMON, m_nOtherMon != 0);
+}
+
+// Item i is the stored value i: 0 follows the display scaling.
+static const char* const PicScaleTexts[PicScaleMax + 1] = {"Auto", "1", "2", "3", "4"};
+
+void PictureScaleSetini(HWND hDlg)
+{
+    for (const char* t : PicScaleTexts)
+        SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_ADDSTRING, 0, (LPARAM)t);
+}
+
+void PictureScaleSet(HWND hDlg)
+{
+    if (m_nPicScale < 0 || m_nPicScale > PicScaleMax)
+        m_nPicScale = 0;
+    SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_SETCURSEL, (WPARAM)m_nPicScale, 0);
 }
 
 void BackColorCheckSet(HWND hDlg, int k)
@@ -141,6 +157,13 @@ bool ScreenCommand(HWND hDlg, int id)
         m_nOtherMon = FlagToggle(m_nOtherMon);
         OtherMonitorsSet(hDlg);
         return true;
+    case IDC_PICSCALE: {
+        // Any notification: the list shows what is chosen, also after a cancel.
+        LRESULT i = SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_GETCURSEL, 0, 0);
+        if (i >= 0 && i <= PicScaleMax)
+            m_nPicScale = (int)i;
+        return true;
+    }
     }
     return false;
 }

@@ -375,6 +375,18 @@ void Dialog::Spin(int id, bool up)
     Settle();
 }
 
+void Dialog::Choose(int id, int i)
+{
+    SendMessageA(Item(id), CB_SETCURSEL, (WPARAM)i, 0);
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)Item(id));
+    Settle();
+}
+
+int Dialog::Chosen(int id) const
+{
+    return (int)SendMessageA(Item(id), CB_GETCURSEL, 0, 0);
+}
+
 int Dialog::SpinPos(int id) const
 {
     return (short)LOWORD(SendMessageA(Item(id), UDM_GETPOS, 0, 0));

@@ -74,6 +74,10 @@ public:
     int SliderPos(int id) const;
     int SliderMin(int id) const;
     int SliderMax(int id) const;
+    // Selects item i of a drop-down list, notifying the dialog as a choice
+    // with the mouse does; the item selected.
+    void Choose(int id, int i);
+    int Chosen(int id) const;
     // A mouse click on the upper or lower arrow of an up-down control.
     void Spin(int id, bool up);
     int SpinPos(int id) const;

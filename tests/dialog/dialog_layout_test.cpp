@@ -1,4 +1,4 @@
-// Layout of both pages of the configuration dialog at 96 and 144 DPI (the
+// Layout of both pages of the configuration dialog at 96, 144 and 192 DPI (the
 // .scr with its manifest, as installed): the dialog scales with the DPI,
 // every control lies inside it, every text fits its control, no two controls
 // of a page overlap, and no control crosses the frame of a group box.
@@ -67,13 +67,28 @@ std::string Name(const Ctl& c)
 // Width the control needs for its text in the dialog font, or 0 when it shows no text.
 int NeededWidth(HDC dc, const Ctl& c)
 {
-    if (c.text.empty())
+    SIZE sz = {0, 0};
+    if (c.text.empty() && c.cls != "ComboBox")
         return 0;
-    SIZE sz;
     GetTextExtentPoint32A(dc, c.text.c_str(), (int)c.text.size(), &sz);
     int type = c.style & BS_TYPEMASK;
     if (c.cls == "Static")
         return (c.style & SS_TYPEMASK) == SS_OWNERDRAW ? 0 : sz.cx;
+    if (c.cls == "ComboBox") {
+        // The widest item beside the arrow button; each item is read as the
+        // chosen one (its text crosses processes, a list text does not).
+        int widest = 0, was = (int)SendMessageA(c.h, CB_GETCURSEL, 0, 0);
+        int n = (int)SendMessageA(c.h, CB_GETCOUNT, 0, 0);
+        for (int i = 0; i < n; i++) {
+            char item[64] = "";
+            SendMessageA(c.h, CB_SETCURSEL, i, 0);
+            SendMessageA(c.h, WM_GETTEXT, sizeof item, (LPARAM)item);
+            GetTextExtentPoint32A(dc, item, lstrlenA(item), &sz);
+            widest = std::max(widest, (int)sz.cx);
+        }
+        SendMessageA(c.h, CB_SETCURSEL, was, 0);
+        return n > 0 ? widest + GetSystemMetrics(SM_CXVSCROLL) + 4 : 0;
+    }
     if (c.cls != "Button")
         return 0;
     if (type == BS_GROUPBOX)
@@ -142,7 +157,7 @@ void CheckBothPages(int dpi, int* width)
     HGDIOBJ old = SelectObject(dc, font);
     CheckPage(d, dc, "Section", IDC_BKCHK0 + 9);
     d.Tab(1);
-    CheckPage(d, dc, "General", IDC_EVERYMON);
+    CheckPage(d, dc, "General", IDC_PICSCALE);
     SelectObject(dc, old);
     DeleteObject(font);
     ReleaseDC(nullptr, dc);
@@ -151,15 +166,18 @@ void CheckBothPages(int dpi, int* width)
     DropInstall(in);
 }
 
-TEST(DialogLayout, BothPagesFitAt96And144Dpi)
+TEST(DialogLayout, BothPagesFitAt96And144And192Dpi)
 {
-    int at96 = 0, at144 = 0;
+    int at96 = 0, at144 = 0, at192 = 0;
     CheckBothPages(96, &at96);
     CheckBothPages(144, &at144);
-    // The DPI reached the dialog's process: it grew by about half.
+    CheckBothPages(192, &at192);
+    // The DPI reached the dialog's process: it grew by about a half, then double.
     ASSERT_GT(at96, 0);
     EXPECT_GT(at144 * 10, at96 * 13);
     EXPECT_LT(at144 * 10, at96 * 17);
+    EXPECT_GT(at192 * 10, at96 * 18);
+    EXPECT_LT(at192 * 10, at96 * 22);
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ void Edit(Dialog& d)
     d.Click(IDC_PGRESET);
     d.Click(IDC_GUESTFISH);
     d.Click(IDC_EVERYMON);
+    d.Choose(IDC_PICSCALE, 3);
 }
 
 // The per-user key may be read but not written.
@@ -133,6 +134,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
 {
     Data(Sets());
     UserInt("OtherMonitors", 7);  // any value but 0 is "Every Monitor"
+    UserInt("PictureScale", 9);   // no scale: follows the display
     std::string shared = ReadFileBytes(SharedDataPath(in));
     {
         Dialog d;
@@ -146,6 +148,8 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
         d.Click(IDC_GUESTFISH);
         EXPECT_TRUE(d.Checked(IDC_EVERYMON));
         d.Click(IDC_EVERYMON);
+        EXPECT_EQ(d.Chosen(IDC_PICSCALE), 0);
+        d.Choose(IDC_PICSCALE, 3);
         d.Click(IDC_HLOW);
         d.Slide(IDC_SSPEEDBAR, 20, IDC_SSPEEDNO, "20");
         d.Click(IDC_PGREPEAT);
@@ -182,6 +186,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", 9), 20u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 9), 0u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "PictureScale", 9), 3u);
 
     EXPECT_EQ(ReadFileBytes(SharedDataPath(in)), shared);
     std::vector<std::string> lines = FileLines(ReadFileBytes(UserDataPath(in)));
@@ -225,6 +230,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     EXPECT_FALSE(d.Checked(IDC_DIRECTSIZE));
     EXPECT_TRUE(d.Checked(IDC_GUESTFISH));
     EXPECT_FALSE(d.Checked(IDC_EVERYMON));
+    EXPECT_EQ(d.Chosen(IDC_PICSCALE), 3);
     EXPECT_TRUE(d.Checked(IDC_HLOW));
     EXPECT_EQ(d.Text(IDC_SSPEEDNO), "20");
     EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
@@ -427,7 +433,7 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
         IDC_PGUP0, IDC_PGDOWN0, IDC_PGDOWN0 + 1, IDC_PGUP0 + 2, IDC_PGUP0 + 3, IDC_PGUP0 + 4,
         IDC_PGUP0 + 5, IDC_PGUP0 + 6, IDC_PGUP0 + 7, IDC_PGUP0 + 8, IDC_PGUP0 + 9,
         IDC_PGRESET, IDC_PGNEXT, IDC_PGROUND, IDC_PGFF,
-        IDC_HMIDUM, IDC_SSPEEDBAR, IDC_EVERYMON,
+        IDC_HMIDUM, IDC_SSPEEDBAR, IDC_PICSCALE, IDC_EVERYMON,
         IDOK, IDCANCEL, IDC_TAB,
         IDC_PGON, IDC_DIRECTSIZE, IDC_GUESTFISH,
     };
@@ -445,6 +451,10 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
     d.FocusTo(IDC_PGROUND);
     d.Keys({VK_RIGHT});
     EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
+    // The down key chooses the next picture scale.
+    d.FocusTo(IDC_PICSCALE);
+    d.Keys({VK_DOWN});
+    EXPECT_EQ(d.Chosen(IDC_PICSCALE), 1);
 
     // Back to the Section page, on the scene length, now enabled.
     d.Keys({VK_CONTROL, VK_SHIFT, VK_TAB});
@@ -492,6 +502,7 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
                                       "02");  // on, Repeat; slot 1 stepped
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 9), 1u);  // Tab chose no height
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "PictureScale", 9), 1u);
 }
 
 // Writes every resource of module src into the file dst except the bitmap

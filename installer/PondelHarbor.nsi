@@ -6,6 +6,8 @@
 ;   PH_SCR32     the i686 PondelHarbor.scr; without it the installer is an
 ;                amd64 program for 64-bit Windows only
 ;   PH_DATA      the shared PondelData.ini
+;   PH_EARLIER   the shared data files earlier versions installed, as
+;                " size:crc32 " words (installer/earlier-shared.txt)
 ;   PH_ART       the art generator's folder: the program's icon, the side
 ;                picture of the welcome and finish pages, the header picture
 ;   PH_SIGN      optional: a program that signs the file it is given in
@@ -22,8 +24,9 @@
 ; unless an installed version is being replaced while another saver is chosen.
 ;
 ; Installing over an installed version keeps its data folder and everything in
-; it. An older version does not replace a newer one: the installer says so and
-; ends with ERROR_PRODUCT_VERSION (1638).
+; it, except a shared data file that is byte for byte one an earlier version
+; installed: the current one replaces it. An older version does not replace a
+; newer one: the installer says so and ends with ERROR_PRODUCT_VERSION (1638).
 
 Unicode true
 !ifdef PH_SCR32
@@ -117,6 +120,45 @@ Var DataDir
   ${EndIf}
 !macroend
 
+; $0: 1 when the file $0 names is byte for byte one of the PH_EARLIER files:
+; its size and CRC-32 (that of zip and gzip, in lowercase hex) are listed.
+; Uses $1 to $6.
+Function IsEarlierShared
+  ClearErrors
+  FileOpen $1 $0 r
+  StrCpy $0 0
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  FileSeek $1 0 END $2
+  ; Only a file of a listed size is read.
+  ${WordFindS} "${PH_EARLIER}" " $2:" "E*" $3
+  ${IfNot} ${Errors}
+    FileSeek $1 0 SET
+    IntOp $3 0 ~
+    ${Do}
+      ClearErrors
+      FileReadByte $1 $4
+      ${IfThen} ${Errors} ${|} ${ExitDo} ${|}
+      IntOp $3 $3 ^ $4
+      ${For} $5 1 8
+        IntOp $6 $3 & 1
+        IntOp $3 $3 >>> 1
+        ${If} $6 <> 0
+          IntOp $3 $3 ^ 0xEDB88320
+        ${EndIf}
+      ${Next}
+    ${Loop}
+    IntOp $3 $3 ~
+    IntFmt $3 "%08x" $3
+    ${WordFindS} "${PH_EARLIER}" " $2:$3 " "E*" $4
+    ${IfNot} ${Errors}
+      StrCpy $0 1
+    ${EndIf}
+  ${EndIf}
+  FileClose $1
+FunctionEnd
+
 ; $0: 1 when the current user's screen saver is this one (in the native view).
 !macro IsCurrentSaver
   ReadRegStr $1 HKCU "${DESKTOPKEY}" "SCRNSAVE.EXE"
@@ -154,7 +196,14 @@ Section "PondelHarbor screen saver" SecMain
   nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$DataDir" /grant ${USERS_MODIFY}'
   Pop $0
   SetOutPath "$DataDir"
-  ; An edited shared data file is kept.
+  ; The shared data file an earlier version installed is replaced; one that
+  ; anybody changed is kept. (SetOverwrite takes effect where File is built,
+  ; not where it runs.)
+  StrCpy $0 "$DataDir\PondelData.ini"
+  Call IsEarlierShared
+  ${If} $0 == 1
+    Delete "$DataDir\PondelData.ini"
+  ${EndIf}
   SetOverwrite off
   File "/oname=PondelData.ini" "${PH_DATA}"
   SetOverwrite on

@@ -3,6 +3,9 @@
 # data folder: a few scene sets and a program that shows them in turn. Every
 # set has kind 1 (owned from the start) and kinds the user wins later, each
 # in water colours it stands out from (tests/install/shared_data_test.cpp).
+# Installers replace a shared file an earlier version installed and keep one
+# anybody changed: a change of the output needs the line of the output it
+# replaces in installer/earlier-shared.txt, if that has none yet.
 #   scenes.sh OUT
 set -eu
 out=${1:?output file}

@@ -2,7 +2,8 @@
 // listed saver and back. The tests run in the order written and share the
 // installed state: install, run, configure, reinstall with the switch,
 // upgrade to two later versions (silently, then through the pages), refuse
-// older versions, uninstall.
+// older versions, uninstall. The shared data file is replaced only where it is
+// byte for byte one that an earlier version installed.
 #include "../dialog/dialog_harness.h"
 #include "resources/appinfo.h"
 #include "scrn01/store/datafile.h"
@@ -77,6 +78,13 @@ WORD MachineOf(HMODULE m)
         ->FileHeader.Machine;
 }
 
+// The shared data file these installers carry (PH_SHARED) or one an earlier
+// version installed (PH_SHARED_EARLIER).
+std::string SharedFile(const char* var)
+{
+    return ReadFileBytes(EnvPath(var));
+}
+
 // The data folder named by the install key, through the program's own reader.
 std::string DataDir()
 {
@@ -111,7 +119,8 @@ int UninstallEntries()
 }
 
 // What an upgrade must keep: the data folder the install key names, the
-// shared and the user's data file, the user's registry values and screen saver.
+// shared (unless replaced) and the user's data file, the user's registry
+// values and screen saver.
 struct Kept {
     std::string dir, shared, mine, userValues, saver;
 };
@@ -137,7 +146,7 @@ void ExpectUpgraded(const char* version, const char* scrVar, const Kept& before)
     EXPECT_TRUE(ReadFileBytes(SystemScr()) == scr) << "the .scr was not replaced";
     Kept after = KeptNow();
     EXPECT_EQ(after.dir, before.dir);
-    EXPECT_TRUE(after.shared == before.shared);
+    EXPECT_TRUE(after.shared == before.shared) << "the shared data file";
     EXPECT_TRUE(after.mine == before.mine);
     EXPECT_EQ(after.userValues, before.userValues);
     EXPECT_EQ(after.saver, before.saver);
@@ -209,7 +218,7 @@ TEST(Installer, SilentInstallPutsSaverKeyDataFolderAndUninstallEntryInPlace)
     std::string dir = DataDir();
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '\\') << dir;
-    EXPECT_TRUE(FileExists(dir + "PondelData.ini"));
+    EXPECT_TRUE(ReadFileBytes(dir + "PondelData.ini") == SharedFile("PH_SHARED"));
     std::string probe = dir + "probe.tmp";
     HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     EXPECT_NE(h, INVALID_HANDLE_VALUE) << "data folder not writable";
@@ -268,7 +277,11 @@ TEST(Installer, DialogOpensWithOkEnabledAndOkWritesTheUsersDataFile)
 
 TEST(Installer, SwitchMakesItTheCurrentSaverAndReinstallKeepsEditedSharedFile)
 {
+    // A plain reinstall leaves the current shared file as it is, and keeps an
+    // edited one.
     std::string shared = DataDir() + "PondelData.ini";
+    ASSERT_EQ(RunToEnd(InstallerPath(), "/S"), 0u);
+    EXPECT_TRUE(ReadFileBytes(shared) == SharedFile("PH_SHARED"));
     std::string edited = ReadFileBytes(shared) + "000 edited by the administrator\n";
     WriteFileBytes(shared, edited);
 
@@ -289,7 +302,13 @@ TEST(Installer, NewerVersionsReplaceTheProgramAndKeepDataSettingsAndChoice)
                           moved.substr(0, moved.size() - 1).c_str()));
     ASSERT_TRUE(RegPutString(HKEY_CLASSES_ROOT, InstallKey, "Directory", moved.c_str()));
 
-    // Silently, with the saver chosen and the shared file edited.
+    // Silently, with the saver chosen and an earlier version's shared file
+    // edited in place (one digit, the size kept): the edit is kept.
+    std::string earlier = SharedFile("PH_SHARED_EARLIER"), current = SharedFile("PH_SHARED");
+    ASSERT_TRUE(!earlier.empty() && earlier != current);
+    std::string edited = earlier;
+    edited[edited.size() - 2] ^= 1;
+    WriteFileBytes(moved + "PondelData.ini", edited);
     Kept before = KeptNow();
     ASSERT_EQ(before.dir, moved);
     ASSERT_FALSE(before.mine.empty());
@@ -299,11 +318,14 @@ TEST(Installer, NewerVersionsReplaceTheProgramAndKeepDataSettingsAndChoice)
     ExpectUpgraded(PH_VERSION_NEWER, "PH_SCR_NEWER", before);
     EXPECT_FALSE(FileExists(old + "PondelData.ini")) << "the default folder came back";
 
-    // Through the pages, with another saver chosen: the components page
-    // offers to keep that choice.
+    // Through the pages, with another saver chosen and an earlier version's
+    // shared file as it installed it: the components page offers to keep
+    // that choice; the current shared file replaces the earlier one.
     const char other[] = "C:\\windows\\system32\\other.scr";
     RegPutString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE", other);
+    WriteFileBytes(moved + "PondelData.ini", earlier);
     before = KeptNow();
+    before.shared = current;
     EXPECT_EQ(InstallThroughPages(EnvPath("PH_INSTALLER_NEWEST")), 0u);
     ExpectUpgraded(PH_VERSION_NEWEST, "PH_SCR_NEWEST", before);
     RegPutString(HKEY_CURRENT_USER, DesktopKey, "SCRNSAVE.EXE", SystemScr().c_str());

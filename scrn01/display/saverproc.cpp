@@ -166,6 +166,21 @@ static void Close(HWND hWnd)
     }
 }
 
+// After a password check: the primary surface again and the timer; false
+// when the set-up failed and the window is gone.
+static bool Resume(HWND hWnd)
+{
+    af2 = 0;
+    af6 = 0;
+    DeleteObject(hBmp1);
+    hBmp1 = nullptr;
+    KillTimer(hWnd, TimerId);
+    if (!SetUp(hWnd))
+        return false;
+    SetTimer(hWnd, TimerId, nSpeed, nullptr);
+    return true;
+}
+
 static void EndNow(HWND hWnd)
 {
     KillTimer(hWnd, TimerId);
@@ -184,25 +199,23 @@ LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam
         if (wParam == TimerId)
             Tick(hWnd);
         break;
-    case WM_CLOSE:
+    case WM_CLOSE: {
         Close(hWnd);
-        break;
+        LRESULT r = DefScreenSaverProc(hWnd, msg, wParam, lParam);
+        // A close request soon after a password check asks for none: the
+        // window was never disabled, so no WM_ENABLE resumes the aquarium.
+        if (full && af2 == 1 && IsWindow(hWnd) && IsWindowEnabled(hWnd) && !Resume(hWnd))
+            return 0;
+        return r;
+    }
     case WM_PAINT:
     case WM_SETCURSOR:
         if (full && af6 == 1)
             PaintSnapshot(hWnd);
         break;
     case WM_ENABLE:
-        if (wParam && full && af2 == 1) {
-            af2 = 0;
-            af6 = 0;
-            DeleteObject(hBmp1);
-            hBmp1 = nullptr;
-            KillTimer(hWnd, TimerId);
-            if (!SetUp(hWnd))
-                return 0;
-            SetTimer(hWnd, TimerId, nSpeed, nullptr);
-        }
+        if (wParam && full && af2 == 1 && !Resume(hWnd))
+            return 0;
         break;
     case WM_ACTIVATEAPP:
         if (!wParam && full && af2 == 1 && (pswf == 1 || pssf == 1))

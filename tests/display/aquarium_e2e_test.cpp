@@ -361,6 +361,15 @@ TEST_F(AquariumWin95, RefusedPasswordResumesAndTheGuestIsCaught)
     Band b2 = FindBand(GrabScreen(), water);
     EXPECT_EQ(b2.rows, 384);
     EXPECT_NE(b1.top, b2.top);
+    // A move and a click at once: the second close request, asking for no
+    // check so soon after one, leaves the aquarium drawing too.
+    MouseMoveBy(10, 0);
+    WaitUntil([&] { return PasswordCalls() == 2; }, 3000);
+    MouseClick(0);
+    PumpFor(300);
+    Band b3 = FindBand(GrabScreen(), water);
+    PumpFor(1000);
+    EXPECT_NE(FindBand(GrabScreen(), water).top, b3.top);
 
     // Right clicks while the guest swims: one of them catches it.
     for (int click = 0; click < 25 && Ones(Owned()) == 2; click++) {
@@ -384,4 +393,106 @@ TEST_F(AquariumWin95, PowerPolicyEndsOnCloseWhateverThePassword)
     ASSERT_GT(WaitWater(Shown16(Colour20)).rows, 0);
     EXPECT_EQ(CloseByKey(p), 0u);
     EXPECT_EQ(PasswordCalls(), 1u);                  // asked, refused, and ended all the same
+}
+
+// A 3840 x 2160 screen at 200 % display scaling (its own environment).
+class Aquarium4K : public AquariumWin95 {
+protected:
+    // A saver a failed check leaves running is ended.
+    struct Ender {
+        Proc& p;
+        ~Ender() { EndProc(p); }
+    };
+    // k x k blocks of the shot, from the top-left corner, that are not of one colour.
+    static int MixedBlocks(const Shot& s, int k)
+    {
+        int n = 0;
+        for (int y = 0; y + k <= s.h; y += k)
+            for (int x = 0; x + k <= s.w; x += k)
+                for (int i = 0; i < k * k; i++)
+                    if (s.at(x + i % k, y + i / k) != s.at(x, y)) {
+                        n++;
+                        break;
+                    }
+        return n;
+    }
+    // The middle of what is not water in the band: the one fish there.
+    static bool FishAt(const Shot& s, const Band& b, COLORREF water, POINT* at)
+    {
+        long sx = 0, sy = 0, n = 0;
+        for (int y = b.top; y < b.top + b.rows; y += 2)
+            for (int x = 0; x < s.w; x += 2)
+                if (s.at(x, y) != water)
+                    sx += x, sy += y, n++;
+        if (n < 200)
+            return false;
+        *at = {(LONG)(sx / n), (LONG)(sy / n)};
+        return true;
+    }
+};
+
+TEST_F(Aquarium4K, TwiceTheScaleInWholeBlocksAGuestCaughtAndScaleOneAsBefore)
+{
+    ScopedDpi dpi(192);
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 3840);
+    // One fish of an owned kind; every fish dashes, and each that comes in
+    // after it is a guest: soon the only fish is a guest.
+    Settings("020030001\n030010001\n");
+    User("SOIEKMA", 1);
+    User("ISKJEUH", 0);   // "Low"
+    Data(0, 1, {1, 1, 1, 100, 0}, {{1, 20}}, 1, 500);
+    COLORREF water = Shown16(Colour20);
+    Proc p = Start(scr);
+    Ender end{p};
+    Band b = WaitWater(water);
+    EXPECT_EQ(b.rows, 720);   // a third of 1080 logical lines, doubled
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "PictureScale", 9), 0u);
+    Shot s;
+    POINT fish;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            s = GrabScreen();
+            b = FindBand(s, water);
+            return FishAt(s, b, water, &fish);
+        },
+        15000))
+        << "no fish in the water";
+    EXPECT_EQ(MixedBlocks(s, 2), 0);
+    EXPECT_GT(MixedBlocks(s, 4), 100);   // fish edges: the blocks are 2 px, not more
+
+    // Right clicks on the one fish, found anew each time: once it is a
+    // guest, one of them catches it.
+    DWORD until = GetTickCount() + 60000;
+    while (Ones(Owned()) == 1 && GetTickCount() < until) {
+        s = GrabScreen();
+        if (!FishAt(s, FindBand(s, water), water, &fish))
+            continue;
+        DWORD calls = PasswordCalls();
+        MouseTo(fish.x, fish.y);
+        MouseClick(1);
+        WaitUntil([&] { return PasswordCalls() > calls; }, 3000);
+        PumpFor(300);
+    }
+    EXPECT_EQ(Ones(Owned()), 2) << Owned();
+    SetPasswordAnswer(1, 0);
+    PumpFor(300);
+    EXPECT_EQ(CloseByKey(p), 0u);
+    EXPECT_FALSE(ErrorLogged());
+
+    // A stored scale of 1: today's picture, fish edges on single pixels.
+    User("PictureScale", 1);
+    SetPasswordAnswer(0, 0);
+    p = Start(scr);
+    b = WaitWater(water);
+    EXPECT_EQ(b.rows, 720);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            s = GrabScreen();
+            return FishAt(s, FindBand(s, water), water, &fish);
+        },
+        15000));
+    EXPECT_GT(MixedBlocks(s, 2), 20);
+    SetPasswordAnswer(1, 0);
+    EXPECT_EQ(CloseByKey(p), 0u);
+    EXPECT_FALSE(ErrorLogged());
 }

@@ -2,6 +2,12 @@
 // timer, the draws of one aquarium frame and nothing else. No fish logic, no
 // settings, no registry: what any program drawing this picture this way pays.
 // Any key, a click or WM_CLOSE ends it.
+//   phfloor.exe [/scale K] [/steps FILE]
+// /scale K draws the frame at 1/K of the screen off screen and presents it as
+// the saver does at picture scale K; /steps FILE writes at the end the mean
+// milliseconds per frame spent in the draws, the present and the flip, as
+// this thread sees them (with Wine's command stream off, all of the work).
+#include "scrn01/display/aquascreen.h"
 #include "scrn01/display/band.h"
 #include "scrn01/display/ddsurf.h"
 #include "scrn01/display/fishdata.h"
@@ -10,6 +16,10 @@
 #include "scrn01/display/tuning.h"
 #include "scrn01/store/regstore.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 const UINT_PTR FloorTimer = 10;
 const int FloorFish = FishSlotMax;
 const int SpreadX = 389, SpreadY = 151;  // primes that spread the fish over the band
@@ -17,6 +27,27 @@ const int DriftX = 3;                    // px per tick
 const int WaterSwatch = 20;              // the default water colour
 
 static int Tick;
+static const char* StepsFile;
+static LARGE_INTEGER Freq;
+static double StepMs[3];   // draws, present, flip
+static long StepFrames;
+
+static double Now()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart * 1000.0 / Freq.QuadPart;
+}
+
+static void WriteSteps()
+{
+    FILE* f = StepsFile && StepFrames ? fopen(StepsFile, "w") : nullptr;
+    if (!f)
+        return;
+    fprintf(f, "frames=%ld draws_ms=%.3f present_ms=%.3f flip_ms=%.3f\n", StepFrames,
+            StepMs[0] / StepFrames, StepMs[1] / StepFrames, StepMs[2] / StepFrames);
+    fclose(f);
+}
 
 // One draw on the back buffer, issued again while the surface is busy.
 static void Draw(const RECT& dst, IDirectDrawSurface* from, const RECT& src, DWORD flags)
@@ -24,7 +55,7 @@ static void Draw(const RECT& dst, IDirectDrawSurface* from, const RECT& src, DWO
     RECT d = dst, s = src;
     HRESULT hr;
     do
-        hr = lpDDSBack->Blt(&d, from, &s, flags, nullptr);
+        hr = FrameTarget()->Blt(&d, from, &s, flags, nullptr);
     while (hr == DDERR_WASSTILLDRAWING);
     if (hr == DDERR_SURFACELOST)
         restoreAll();
@@ -58,6 +89,7 @@ static void FloorFrame()
 {
     if (!lpDDSBack)
         return;
+    double t0 = Now();
     IDirectDrawSurface* back = SourceSurface(DdsBackC);
     int bandH = GH / 2;
     int top = (GH - bandH) / 2;
@@ -71,12 +103,23 @@ static void FloorFrame()
          {CT2WL, CT2HT, CT2WR, CT2HT + TitleH}, 0);
     for (int i = 0; i < FloorFish; i++)
         DrawFloorFish(i, top, bandH);
+    double t1 = Now();
+    if (FrameOffScreen()) {
+        const DdRect& p = MonParts[0].part;
+        DdPresent(p, {0, 0, (p.right - p.left) * GK, (p.bottom - p.top) * GK});
+    }
+    double t2 = Now();
     HRESULT hr;
     do
         hr = lpDDSPrimary->Flip(nullptr, 0);
     while (hr == DDERR_WASSTILLDRAWING);
     if (hr == DDERR_SURFACELOST)
         restoreAll();
+    double t3 = Now();
+    StepMs[0] += t1 - t0;
+    StepMs[1] += t2 - t1;
+    StepMs[2] += t3 - t2;
+    StepFrames++;
     Tick++;
 }
 
@@ -101,6 +144,7 @@ static LRESULT WINAPI FloorProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         DestroyWindow(w);
         return 0;
     case WM_DESTROY:
+        WriteSteps();
         KillTimer(w, FloorTimer);
         finiObjects();
         PostQuitMessage(0);
@@ -110,8 +154,18 @@ static LRESULT WINAPI FloorProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     }
 }
 
-int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR cmd, int)
 {
+    QueryPerformanceFrequency(&Freq);
+    m_nPicScale = 1;
+    for (char* a = strtok(cmd, " "); a; a = strtok(nullptr, " ")) {
+        if (strcmp(a, "/scale") == 0 && (a = strtok(nullptr, " ")))
+            m_nPicScale = atoi(a);
+        else if (strcmp(a, "/steps") == 0 && (a = strtok(nullptr, " ")))
+            StepsFile = a;
+    }
+    m_nOtherMon = OmSame;
+    AquaScreenSet();
     WNDCLASSA cls = {};
     cls.lpfnWndProc = FloorProc;
     cls.hInstance = inst;

@@ -123,6 +123,7 @@
 #define IDC_SSFAST 1091
 #define IDC_SSSLOW 1092
 #define IDC_SSPEEDBAR 1078
-#define IDC_EVERYMON 1245  // "Every Monitor", below the Screen group
 #define IDC_PICSCALEBOX 1246
 #define IDC_PICSCALE 1247  // drop-down list: "Auto", "1".."4" (PictureScale 0..4)
+#define IDC_OTHERMONBOX 1248
+#define IDC_OTHERMON 1245  // drop-down list: "Same Picture", "One Aquarium", "Black"

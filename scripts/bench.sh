@@ -6,10 +6,12 @@
 # load of a shared machine weighs on both alike. A size of several monitors
 # (WxH+WxH) pairs the saver on the first monitor alone ("one") with the saver
 # on all of them ("two"), both through the same X servers (Xephyr on Xvfb).
+# A size with a picture scale (WxH:K) runs three side by side: the floor, the
+# saver at scale 1 ("saver") and the saver at scale K ("scaled").
 # Then the native timings of the per-tick arithmetic. Prints a table.
 #   bench.sh [seconds]     measured seconds, default 60
 # PH_BENCH_SIZES   screen sizes, default
-#                  "1024x768 1920x1080 1920x1080+1920x1080 3840x2160"
+#                  "1024x768 1920x1080 1920x1080+1920x1080 3840x2160:2"
 # PH_BENCH_ROUNDS  rounds per size, default 1; the program started first alternates
 # PH_BENCH_BUILD=0 neither installs nor builds (the builds must exist)
 # PH_BENCH_SCR     another saver to measure (default: the win64 build's)
@@ -21,7 +23,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 secs=${1:-60}
-sizes=${PH_BENCH_SIZES:-1024x768 1920x1080 1920x1080+1920x1080 3840x2160}
+sizes=${PH_BENCH_SIZES:-1024x768 1920x1080 1920x1080+1920x1080 3840x2160:2}
 rounds=${PH_BENCH_ROUNDS:-1}
 if [ "${PH_BENCH_BUILD:-1}" != 0 ]; then
   "$root/scripts/deps.sh"
@@ -29,8 +31,8 @@ if [ "${PH_BENCH_BUILD:-1}" != 0 ]; then
 fi
 w64="${PH_BUILD_ROOT:-$root/build}/win64"
 scr=${PH_BENCH_SCR:-$w64/PondelHarbor.scr}
-declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="$scr" [one]="$scr" [two]="$scr")
-declare -A args=([floor]="" [saver]="/s" [one]="/s" [two]="/s")
+declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="$scr" [scaled]="$scr" [one]="$scr" [two]="$scr")
+declare -A args=([floor]="" [saver]="/s" [scaled]="/s" [one]="/s" [two]="/s")
 probe="$w64/bench/phprobe.exe"
 native="${PH_BUILD_ROOT:-$root/build}/bench/bench/fish_bench"
 work=${PH_BENCH_WORK:-${PH_BUILD_ROOT:-$root/build}/bench-run}
@@ -64,8 +66,13 @@ spawn() {
   spawned=$!
 }
 
-# install_scene TAG: the scratch installation in the environment of TAG.
-install_scene() { "$root/scripts/bench-scene.sh" "${envdir[$1]}"; }
+# install_scene TAG: the scratch installation in the environment of TAG, at
+# picture scale 1, or the size's scale for "scaled".
+install_scene() {
+  local k=1
+  if [ "$1" = scaled ]; then k=$scale; fi
+  "$root/scripts/bench-scene.sh" "${envdir[$1]}" "$k"
+}
 
 # start TAG: the program of TAG, traced; waits for its first frame.
 start() {
@@ -167,16 +174,18 @@ every=${PH_BENCH_EVERY:-}
 declare -A envdir setup_pid pid log_of start_of cpu_of srv_of srv_pid xvfb_pid xephyr_pid hold_pid probe0 probe1
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
+  screen=${size%%:*} scale=1
   case "$size" in
     *+*) tags="one two" ;;
+    *:*) tags="floor saver scaled" scale=${size##*:} ;;
     *) tags="floor saver" ;;
   esac
   for t in $tags; do
-    envdir[$t]="$work/wine-$size-$t"
+    envdir[$t]="$work/wine-${size//:/-}-$t"
     case "$t" in
       one) PH_WINE_MONITORS="${size%%+*}" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
       two) PH_WINE_MONITORS="${size//+/ }" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
-      *) PH_WINE_SCREEN="${size}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
+      *) PH_WINE_SCREEN="${screen}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
     esac
     setup_pid[$t]=$!
   done
@@ -256,7 +265,8 @@ echo "PondelHarbor benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'): saver (100 fish)
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
   "load average before $load_before, after $load_after"
 echo "CPU: of the program's process, s per 1,000 frames; server: its wineserver and X servers together"
-echo "ratio: the saver's CPU to the floor's; on several monitors, that of two to one (the saver on the first alone)"
+echo "ratio: the saver's CPU to the floor's; on several monitors, that of two to one (the saver on the first alone);"
+echo "  scaled: the saver at the size's picture scale, to the saver at scale 1"
 printf '%-20s %-6s %5s %9s %6s %8s %8s %8s %11s %9s %13s %8s\n' size prog round 'CPU s/1k' ratio \
   "fps/$(awk -v p="$period_ms" 'BEGIN { printf "%.1f", 1000 / p }')" 'first ms' 'peak MB' 'GDI st>end' \
   'USER' 'private MB' 'server s'
@@ -278,7 +288,10 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
     p0 = ""; for (i = 13; i <= n; i++) p0 = p0 " " f[i]
     p1 = half[2]
     cpu = per1k(f[7] - f[6], frames)
-    if (tag == "floor" || tag == "one") { floorcpu = cpu; ratio = "-" } else ratio = floorcpu > 0 ? sprintf("%.3f", cpu / floorcpu) : "?"
+    if (tag == "floor" || tag == "one") { floorcpu = cpu; ratio = "-" }
+    else if (tag == "scaled") ratio = savercpu > 0 ? sprintf("%.3f", cpu / savercpu) : "?"
+    else ratio = floorcpu > 0 ? sprintf("%.3f", cpu / floorcpu) : "?"
+    if (tag == "saver") savercpu = cpu
     objs = sprintf("%5s>%-5s %4s>%-4s %6.1f>%-6.1f %8.3f", kv(p0, "gdi"), kv(p1, "gdi"), kv(p0, "user"),
                    kv(p1, "user"), kv(p0, "private_kb") / 1024, kv(p1, "private_kb") / 1024, per1k(f[9] - f[8], frames))
     row(size, tag, f[3], cpu, ratio, dt > 0 ? frames / dt : 0, (f[11] - f[10]) * 1000, kv(p1, "peak_ws_kb") / 1024, objs)
@@ -298,6 +311,12 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
       row(size, a, "all", fc, "-", fr[fl] / time[fl], firsts[fl] / runs[fl], peak[fl], sprintf("%46.3f", per1k(srv[fl], fr[fl])))
       row(size, b, "all", sc, fc > 0 ? sprintf("%.3f", sc / fc) : "?", fr[sv] / time[sv], firsts[sv] / runs[sv], peak[sv],
           sprintf("%46.3f", per1k(srv[sv], fr[sv])))
+      ks = size SUBSEP "scaled"
+      if (runs[ks]) {
+        kc = per1k(ticks[ks], fr[ks])
+        row(size, "scaled", "all", kc, sc > 0 ? sprintf("%.3f", kc / sc) : "?", fr[ks] / time[ks], firsts[ks] / runs[ks],
+            peak[ks], sprintf("%46.3f", per1k(srv[ks], fr[ks])))
+      }
     }
   }' "$results"
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The README's pictures: the aquarium in band and full-height mode, on two
-# monitors, both pages of the configuration dialog and the installer's welcome
-# page, taken under wine64 on a private Xvfb (two monitors: Xephyr on it) from
-# a sample installation (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
+# monitors and on a 4K screen at 200 % display scaling, both pages of the
+# configuration dialog and the installer's welcome page, taken under wine64 on
+# a private Xvfb (two monitors: Xephyr on it; 4K: a 3840 x 2160 one) from a
+# sample installation (tools/docshot/docshot.cpp), as 8-bit PNGs in docs/.
 # The installer's other pages and the uninstaller's first page go to
 # build/shots/setup-*.png.
 # With a DPI, only the dialog pages at that screen DPI, for looking at the
@@ -54,7 +55,20 @@ else
   . "$dir/env"
   PH_SCR="$root/build/win64/PondelHarbor.scr" \
     "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" monitors || status=$?
+  # A 4K screen at 200 %: the whole screen scaled down to a quarter, and a
+  # part of it at full size.
+  "$root/scripts/wine-env.sh" cleanup "$dir"
+  PH_WINE_SCREEN=3840x2160x24 "$root/scripts/wine-env.sh" setup "$dir" >/dev/null
+  # shellcheck disable=SC1091
+  . "$dir/env"
+  PH_SCR="$root/build/win64/PondelHarbor.scr" \
+    "$WINE" "$root/build/win64/tools/docshot/docshot.exe" "Z:${shots//\//\\}" uhd || status=$?
   mkdir -p "$root/docs"
+  if [ -f "$shots/uhd.bmp" ]; then
+    convert "$shots/uhd.bmp" -resize 25% +dither -colors 256 -strip "PNG8:$root/docs/aquarium-4k.png"
+    convert "$shots/uhd-part.bmp" +dither -colors 256 -strip "PNG8:$root/docs/aquarium-4k-crop.png"
+    echo "pictures: $root/docs/aquarium-4k.png $root/docs/aquarium-4k-crop.png"
+  fi
   for shot in band:aquarium-band full:aquarium-full monitors:aquarium-two-monitors \
     section:dialog-section general:dialog-general; do
     bmp="$shots/${shot%%:*}.bmp" png="$root/docs/${shot#*:}.png"

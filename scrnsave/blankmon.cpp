@@ -1,4 +1,5 @@
-// Windows over the other monitors of a full-screen saver, and the picture in them.
+// Windows over the other monitors of a full-screen saver, and the picture in
+// them: the main monitor's fitted, or their parts of one spanning all.
 #include "scrnsave/blankmon.h"
 #include "scrnsave/picfit.h"
 #include "scrnsave/scrnsave.h"
@@ -149,17 +150,47 @@ int OtherMonitorCount()
     return (int)Others.size();
 }
 
+// The picture goes to `at` in the window from now on; the bars follow.
+static void Place(OtherMon& m, const PicRect& at)
+{
+    if (at.x != m.pic.x || at.y != m.pic.y || at.w != m.pic.w || at.h != m.pic.h) {
+        m.pic = at;
+        PaintBars(m.dc, m);
+    }
+}
+
 bool ShowOnOtherMonitors(HDC src, int w, int h)
 {
     bool ok = true;
     for (OtherMon& m : Others) {
         PicRect fit = FitPicture(w, h, {0, 0, m.mon.right - m.mon.left, m.mon.bottom - m.mon.top});
-        if (fit.x != m.pic.x || fit.y != m.pic.y || fit.w != m.pic.w || fit.h != m.pic.h) {
-            m.pic = fit;
-            PaintBars(m.dc, m);
-        }
+        Place(m, fit);
         if (fit.w > 0 && fit.h > 0 &&
             !StretchBlt(m.dc, fit.x, fit.y, fit.w, fit.h, src, 0, 0, w, h, SRCCOPY))
+            ok = false;
+    }
+    return ok;
+}
+
+bool ShowPartsOnOtherMonitors(HDC src, const MonitorPart* parts, int n, int k)
+{
+    bool ok = true;
+    for (OtherMon& m : Others) {
+        const MonitorPart* p = parts;
+        while (p < parts + n && !EqualRect(&p->mon, &m.mon))
+            p++;
+        if (p == parts + n) {
+            Place(m, {0, 0, 0, 0});   // a monitor the picture does not know: black
+            continue;
+        }
+        int w = p->part.right - p->part.left, h = p->part.bottom - p->part.top;
+        Place(m, {0, 0, w * k, h * k});
+        if (w <= 0 || h <= 0)
+            continue;
+        BOOL drawn = k == 1 ? BitBlt(m.dc, 0, 0, w, h, src, p->part.left, p->part.top, SRCCOPY)
+                            : StretchBlt(m.dc, 0, 0, w * k, h * k, src, p->part.left,
+                                         p->part.top, w, h, SRCCOPY);
+        if (!drawn)
             ok = false;
     }
     return ok;

@@ -6,9 +6,6 @@
 
 // Private message answered by DefScreenSaverProc with the password verdict.
 const UINT SAVER_VERIFY_PASSWORD = 0x8000;
-// Posted to the saver window after a display change: the windows over the
-// other monitors follow the monitors there are now.
-const UINT SAVER_MONITORS_CHANGED = 0x8001;
 
 extern BOOL fOnWin95;
 extern HWND hMainWindow;

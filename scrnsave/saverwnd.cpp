@@ -244,9 +244,11 @@ LRESULT WINAPI RealScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lP
             PostMessageA(hWnd, SAVER_MONITORS_CHANGED, 0, 0);
         break;
     case SAVER_MONITORS_CHANGED:
-        if (!fChildPreview)
-            CoverOtherMonitors(hWnd);
-        return 0;
+        if (fChildPreview)
+            return 0;
+        // The windows first, then the program lays its picture out anew.
+        CoverOtherMonitors(hWnd);
+        break;
     default:
         break;
     }

@@ -99,7 +99,8 @@ bool FishCommand(HWND hDlg, int id);
 
 // ---- Screen and back colours (dlgscreen.cpp) ----
 void ScreenHeightSet(HWND hDlg);
-void OtherMonitorsSet(HWND hDlg);  // "Every Monitor" shows m_nOtherMon
+void OtherMonitorsSetini(HWND hDlg);  // the choices of "Other Monitors"
+void OtherMonitorsSet(HWND hDlg);     // "Other Monitors" shows m_nOtherMon
 void PictureScaleSetini(HWND hDlg);  // the choices of "Picture Scale"
 void PictureScaleSet(HWND hDlg);     // "Picture Scale" shows m_nPicScale
 void BackColorCheckSet(HWND hDlg, int k);

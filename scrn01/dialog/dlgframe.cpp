@@ -183,7 +183,7 @@ static const int GeneralSet[] = {
     IDC_PGRANDOM,  IDC_PGROUND,    IDC_PGREPEAT,  IDC_PGFF,   IDC_SCREENBOX,
     IDC_HEIGHTBOX, IDC_HLOW,       IDC_HMIDUM,    IDC_HHIGH,  IDC_HFULL,
     IDC_SSPEEDBOX, IDC_SSPEEDNO,   IDC_SSFAST,    IDC_SSSLOW, IDC_SSPEEDBAR,
-    IDC_PICSCALEBOX, IDC_PICSCALE, IDC_EVERYMON,
+    IDC_PICSCALEBOX, IDC_PICSCALE, IDC_OTHERMONBOX, IDC_OTHERMON,
 };
 
 // The ten-of-a-kind controls of each page.
@@ -464,6 +464,7 @@ static void InitDialog(HWND hDlg)
     BackColorSetini();
     DlgTextSetini(hDlg);
     PictureScaleSetini(hDlg);
+    OtherMonitorsSetini(hDlg);
     SliderSet(hDlg);
     HWND hTab = GetDlgItem(hDlg, IDC_TAB);
     DlgTabini(hTab);

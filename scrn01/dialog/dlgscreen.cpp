@@ -32,25 +32,66 @@ void ScreenHeightSet(HWND hDlg)
     }
 }
 
-void OtherMonitorsSet(HWND hDlg)
+// The choices of a drop-down list, item i standing for value values[i].
+struct Choices {
+    int id;
+    const char* const* texts;
+    const int* values;
+    int n;
+};
+static const char* const PicScaleTexts[] = {"Auto", "1", "2", "3", "4"};
+static const int PicScaleValues[] = {0, 1, 2, 3, 4};   // 0 follows the display scaling
+static const char* const OtherMonTexts[] = {"Same Picture", "One Aquarium", "Black"};
+static const int OtherMonValues[] = {1, 2, 0};
+static const Choices PicScaleList = {IDC_PICSCALE, PicScaleTexts, PicScaleValues,
+                                     (int)std::size(PicScaleValues)};
+static const Choices OtherMonList = {IDC_OTHERMON, OtherMonTexts, OtherMonValues,
+                                     (int)std::size(OtherMonValues)};
+
+static void ChoicesSetini(HWND hDlg, const Choices& c)
 {
-    SetCheck(hDlg, IDC_EVERYMON, m_nOtherMon != 0);
+    for (int i = 0; i < c.n; i++)
+        SendDlgItemMessageA(hDlg, c.id, CB_ADDSTRING, 0, (LPARAM)c.texts[i]);
 }
 
-// Item i is the stored value i: 0 follows the display scaling.
-static const char* const PicScaleTexts[PicScaleMax + 1] = {"Auto", "1", "2", "3", "4"};
+// Shows value v; one the list does not offer becomes that of the first item.
+static void ChoicesSet(HWND hDlg, const Choices& c, int& v)
+{
+    int i = 0;
+    while (i < c.n && c.values[i] != v)
+        i++;
+    if (i == c.n)
+        i = 0;
+    v = c.values[i];
+    SendDlgItemMessageA(hDlg, c.id, CB_SETCURSEL, (WPARAM)i, 0);
+}
+
+// Any notification: the list shows what is chosen, also after a cancel.
+static void ChoicesRead(HWND hDlg, const Choices& c, int& v)
+{
+    LRESULT i = SendDlgItemMessageA(hDlg, c.id, CB_GETCURSEL, 0, 0);
+    if (i >= 0 && i < c.n)
+        v = c.values[i];
+}
+
+void OtherMonitorsSetini(HWND hDlg)
+{
+    ChoicesSetini(hDlg, OtherMonList);
+}
+
+void OtherMonitorsSet(HWND hDlg)
+{
+    ChoicesSet(hDlg, OtherMonList, m_nOtherMon);
+}
 
 void PictureScaleSetini(HWND hDlg)
 {
-    for (const char* t : PicScaleTexts)
-        SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_ADDSTRING, 0, (LPARAM)t);
+    ChoicesSetini(hDlg, PicScaleList);
 }
 
 void PictureScaleSet(HWND hDlg)
 {
-    if (m_nPicScale < 0 || m_nPicScale > PicScaleMax)
-        m_nPicScale = 0;
-    SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_SETCURSEL, (WPARAM)m_nPicScale, 0);
+    ChoicesSet(hDlg, PicScaleList, m_nPicScale);
 }
 
 void BackColorCheckSet(HWND hDlg, int k)
@@ -153,17 +194,12 @@ bool ScreenCommand(HWND hDlg, int id)
         m_nBackCZ = FlagToggle(m_nBackCZ);
         BackColorFFCheckSet(hDlg);
         return true;
-    case IDC_EVERYMON:
-        m_nOtherMon = FlagToggle(m_nOtherMon);
-        OtherMonitorsSet(hDlg);
+    case IDC_OTHERMON:
+        ChoicesRead(hDlg, OtherMonList, m_nOtherMon);
         return true;
-    case IDC_PICSCALE: {
-        // Any notification: the list shows what is chosen, also after a cancel.
-        LRESULT i = SendDlgItemMessageA(hDlg, IDC_PICSCALE, CB_GETCURSEL, 0, 0);
-        if (i >= 0 && i <= PicScaleMax)
-            m_nPicScale = (int)i;
+    case IDC_PICSCALE:
+        ChoicesRead(hDlg, PicScaleList, m_nPicScale);
         return true;
-    }
     }
     return false;
 }

@@ -13,26 +13,27 @@ int GOX, GOY;
 int GParts = 1;
 MonPart MonParts[MonitorMax] = {{{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
 
-// What the layout was made from, for a fall-back.
+// What the layout was made from, for a fall-back; what this run gave up.
 static DdRect Mons[MonitorMax] = {{0, 0, 1024, 768}};
 static int MonCount = 1, Stored, Dpi = ScaleDpi, Span;
+static int NoSpan, NoScale;
 
 static const StartValues AquaStart(GK, GSW, GSH, GSpan, GOX, GOY, GParts, MonParts, Mons, MonCount,
-                                   Stored, Dpi, Span);
+                                   Stored, Dpi, Span, NoSpan, NoScale);
 
 void AquaScreenReset()
 {
     AquaStart.Restore();
 }
 
-int PictureScaleFor(int stored, int dpi, int screenH)
+int PictureScaleFor(int stored, int dpi, int screenW, int screenH)
 {
     int k = stored;
     if (k < 1 || k > ScaleMax) {
         dpi = std::clamp(dpi, 0, ScaleMax * ScaleDpi);
         k = std::clamp((dpi + ScaleDpi / 2) / ScaleDpi, 1, ScaleMax);
     }
-    while (k > 1 && screenH / k < ScaleMinLines)
+    while (k > 1 && (screenH / k < ScaleMinLines || screenW / k < ScaleMinColumns))
         k--;
     return k;
 }
@@ -60,7 +61,7 @@ void AquaLayOut(const DdRect* mons, int n, int stored, int dpi, int span)
     const DdRect& p = Mons[0];
     GSW = p.right - p.left;
     GSH = p.bottom - p.top;
-    GK = PictureScaleFor(stored, dpi, GSH);
+    GK = PictureScaleFor(stored, dpi, GSW, GSH);
     GSpan = span && MonCount > 1 ? 1 : 0;
     DdRect all = p;
     for (int i = 1; GSpan && i < MonCount; i++) {
@@ -86,7 +87,8 @@ void AquaScreenSet()
 {
     DdRect mons[MonitorMax];
     int n = DdMonitors(mons, MonitorMax);
-    AquaLayOut(mons, n, m_nPicScale, DdScreenDpi(), m_nOtherMon == OmSpan);
+    AquaLayOut(mons, n, NoScale ? 1 : m_nPicScale, DdScreenDpi(),
+               !NoSpan && m_nOtherMon == OmSpan);
 }
 
 bool AquaFallBack()
@@ -94,12 +96,29 @@ bool AquaFallBack()
     DdRect mons[MonitorMax];
     std::copy(Mons, Mons + MonCount, mons);
     if (GSpan)
-        AquaLayOut(mons, MonCount, Stored, Dpi, 0);
+        NoSpan = 1;
     else if (GK > 1)
-        AquaLayOut(mons, MonCount, 1, Dpi, 0);
+        NoScale = 1;
     else
         return false;
+    AquaLayOut(mons, MonCount, NoScale ? 1 : Stored, Dpi, 0);
     return true;
+}
+
+bool AquaScreenFollow()
+{
+    int w = GW, h = GH, k = GK, span = GSpan, sw = GSW, sh = GSH;
+    AquaScreenSet();
+    bool same = GW == w && GH == h && GK == k && GSpan == span;
+    // The primary keeps the display mode the aquarium set up on it.
+    if (GSW != sw || GSH != sh) {
+        DdRect mons[MonitorMax];
+        std::copy(Mons, Mons + MonCount, mons);
+        mons[0] = {0, 0, sw, sh};
+        AquaLayOut(mons, MonCount, Stored, Dpi, Span);
+        same = GW == w && GH == h && GK == k && GSpan == span;
+    }
+    return !same;
 }
 
 bool FrameOffScreen()

@@ -9,6 +9,7 @@
 
 const int ScaleMax = 4;          // picture scales 1..4
 const int ScaleMinLines = 600;   // a scale leaves the logical screen at least this high
+const int ScaleMinColumns = 320; // and this wide (the caption and title fit beside each other)
 const int ScaleDpi = 96;         // DPI of 100 % display scaling: scale 1
 const int MonitorMax = 16;       // monitors one aquarium spans
 // OtherMonitors: the other monitors black, the same picture, one aquarium over all.
@@ -28,9 +29,10 @@ extern int GParts;                      // monitors in MonParts, the primary fir
 extern MonPart MonParts[MonitorMax];
 
 // The scale for a stored PictureScale value (1..4 chosen, anything else
-// follows the display scaling), the primary monitor's DPI and its height:
-// lowered until the logical screen is at least ScaleMinLines high.
-int PictureScaleFor(int stored, int dpi, int screenH);
+// follows the display scaling), the primary monitor's DPI and its size:
+// lowered until the logical screen is at least ScaleMinLines high and
+// ScaleMinColumns wide.
+int PictureScaleFor(int stored, int dpi, int screenW, int screenH);
 // Lays the aquarium out over n monitors (desktop rectangles, the primary
 // first): GK, GSW, GSH, GW, GH and the parts. One aquarium over all of them
 // when span is set and there are several, else on the primary alone.
@@ -42,6 +44,9 @@ void AquaScreenSet();
 // other monitors instead of one aquarium, else no scale. False when there is
 // nothing left to give up.
 bool AquaFallBack();
+// After a display change: the layout over the monitors there are now, the
+// primary keeping the size it had; true when the aquarium's screen changed.
+bool AquaScreenFollow();
 // The frame is drawn off screen, then presented: a scale, or one aquarium.
 bool FrameOffScreen();
 // Start values: one 1024 x 768 monitor, no scale.

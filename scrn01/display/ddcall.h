@@ -39,7 +39,8 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src);
 // skipped. The frame's last call before it is presented.
 DdResult DdShowOthers();
 // An off-screen surface of w x h px that the frame draws on from now on,
-// instead of the back buffer; made again only when the size changes.
+// instead of the back buffer; made again only when the size changes. 0 x 0:
+// none, the frame draws on the back buffer again.
 DdResult DdMakeFrame(int w, int h);
 // Rectangle src of that surface stretched onto dst of the back buffer, each
 // pixel a block of whole pixels (no filtering); the rest of the back buffer black.

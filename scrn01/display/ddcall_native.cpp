@@ -22,8 +22,6 @@ void DdNativeReset()
     DdScript.clear();
     DdBadCalls = 0;
     NativeDesktopBpp = 32;
-    NativeOthers.clear();
-    NativeScreenDpi = 96;
 }
 
 static bool Inside(const DdRect& r, int w, int h)

@@ -39,8 +39,9 @@ DdResult DdBltFast(int x, int y, int s, const DdRect& src)
     return Result(FrameTarget()->BltFast(x, y, from, &r, DDBLTFAST_SRCCOLORKEY));
 }
 
-// One DC on the frame, one stretch per monitor: the copy stays in the
-// display driver (or Wine's DIB engine) and needs no surface of its own.
+// One DC on the frame, one copy per monitor (the whole frame fitted, or the
+// monitor's part of one aquarium): the copy stays in the display driver (or
+// Wine's DIB engine) and needs no surface of its own.
 DdResult DdShowOthers()
 {
     if (m_nOtherMon == 0 || OtherMonitorCount() == 0)
@@ -51,7 +52,19 @@ DdResult DdShowOthers()
     HRESULT hr = FrameTarget()->GetDC(&dc);
     if (hr != DD_OK)
         return Result(hr);
-    bool ok = ShowOnOtherMonitors(dc, GW, GH);
+    bool ok;
+    if (GSpan) {
+        MonitorPart parts[MonitorMax];
+        int n = 0;
+        for (int i = 1; i < GParts; i++, n++) {
+            const DdRect& m = MonParts[i].mon;
+            const DdRect& p = MonParts[i].part;
+            parts[n] = {{m.left, m.top, m.right, m.bottom}, {p.left, p.top, p.right, p.bottom}};
+        }
+        ok = ShowPartsOnOtherMonitors(dc, parts, n, GK);
+    } else {
+        ok = ShowOnOtherMonitors(dc, GW, GH);
+    }
     FrameTarget()->ReleaseDC(dc);
     return ok ? DdOk : DdFailed;
 }

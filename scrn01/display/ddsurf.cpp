@@ -63,6 +63,10 @@ void finiObjects()
 
 HRESULT MakeFrameSurface(int w, int h)
 {
+    if (w <= 0 || h <= 0) {
+        ReleaseOne(&lpDDSFrame);
+        return DD_OK;
+    }
     if (!lpDD)
         return DDERR_GENERIC;
     DDSURFACEDESC ddsd;

@@ -16,9 +16,11 @@ bool SetSaverMode(int w, int h)
     return desktop != DisplayBpp && DdSetMode(w, h, desktop) == DdOk;
 }
 
+static bool FrameMade;   // a frame surface was asked for and made
+
 void SetUpFrame()
 {
-    while (FrameOffScreen() && DdMakeFrame(GW, GH) != DdOk) {
+    while (FrameOffScreen() && !(FrameMade = DdMakeFrame(GW, GH) == DdOk)) {
         char detail[80];
         snprintf(detail, sizeof detail, "%dx%d px at scale %d", GW, GH, GK);
         if (GSpan)
@@ -28,4 +30,17 @@ void SetUpFrame()
         AquaFallBack();
         BandHeights();
     }
+    // Drawn on the back buffer again: no frame surface in the way.
+    if (!FrameOffScreen() && FrameMade) {
+        DdMakeFrame(0, 0);
+        FrameMade = false;
+    }
+}
+
+void FollowMonitors()
+{
+    if (!AquaScreenFollow())
+        return;
+    BandHeights();
+    SetUpFrame();
 }

@@ -12,3 +12,6 @@ bool SetSaverMode(int w, int h);
 // one aquarium over every monitor, then the picture scale, for the rest of
 // the run, and says so once (points 35 and 36).
 void SetUpFrame();
+// After a display change: the aquarium's screen over the monitors there are
+// now (aquascreen.h), its band and its frame surface.
+void FollowMonitors();

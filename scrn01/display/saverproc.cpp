@@ -4,6 +4,7 @@
 #include "scrnsave/scrnsave.h"
 #include "scrn01/display/aquascreen.h"
 #include "scrn01/display/ddsurf.h"
+#include "scrn01/display/dispmode.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/tuning.h"
 #include "scrn01/display/frame.h"
@@ -256,6 +257,11 @@ LRESULT WINAPI ScreenSaverProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam
         if (full)
             GuestCatch();
         break;
+    case SAVER_MONITORS_CHANGED:
+        // One aquarium over every monitor follows them while it draws.
+        if (full && af5 == 2 && af2 == 0 && lpDD)
+            FollowMonitors();
+        return 0;
     case WM_DESTROY:
         if (full) {
             finiObjects();

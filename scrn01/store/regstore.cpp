@@ -194,7 +194,7 @@ int RegRead(int af)
 
         if (!ReadIntStep(stname19, regdef19))
             break;
-        m_nOtherMon = rgintb == 0 ? 0 : 1;
+        m_nOtherMon = rgintb >= 0 && rgintb <= OtherMonMax ? rgintb : regdef19;
         if (!ReadIntStep(stname20, regdef20))
             break;
         m_nPicScale = rgintb >= 0 && rgintb <= PicScaleMax ? rgintb : regdef20;

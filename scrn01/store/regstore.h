@@ -20,7 +20,8 @@ extern int m_nSSpe;           // "KISJUAK" scroll speed 1..50
 extern int m_nFgf;            // "SOIEKMA" Guest Fish on
 extern int m_nSYScnt;         // "LOSKDIS" new-fish tick counter
 extern int m_nSYSrnd;         // "NAUSJEN" new-fish tick threshold
-extern int m_nOtherMon;       // "OtherMonitors" 1 the aquarium on every monitor, 0 the others black
+extern int m_nOtherMon;       // "OtherMonitors" the other monitors: 1 the same picture, 2 one
+                              // aquarium over all of them, 0 black
 extern int m_nPicScale;       // "PictureScale" 1..4 the picture scale, 0 follow the display scaling
 // Installation flags (per-user copies win once made).
 extern int m_nFullSCf;        // "FullScreenFlg" 1 allows the Full height
@@ -43,6 +44,7 @@ const int regdef11 = 1;
 const int regdef12 = 5;
 const int regdef18 = 1000;
 const int regdef19 = 1;
+const int OtherMonMax = 2;    // OtherMonitors values 0..2
 const int regdef20 = 0;
 const int PicScaleMax = 4;    // PictureScale values 0..4
 

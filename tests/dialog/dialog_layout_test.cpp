@@ -157,7 +157,7 @@ void CheckBothPages(int dpi, int* width)
     HGDIOBJ old = SelectObject(dc, font);
     CheckPage(d, dc, "Section", IDC_BKCHK0 + 9);
     d.Tab(1);
-    CheckPage(d, dc, "General", IDC_PICSCALE);
+    CheckPage(d, dc, "General", IDC_OTHERMON);
     SelectObject(dc, old);
     DeleteObject(font);
     ReleaseDC(nullptr, dc);

@@ -65,7 +65,7 @@ void Edit(Dialog& d)
     d.Click(IDC_HLOW);
     d.Click(IDC_PGRESET);
     d.Click(IDC_GUESTFISH);
-    d.Click(IDC_EVERYMON);
+    d.Choose(IDC_OTHERMON, 1);
     d.Choose(IDC_PICSCALE, 3);
 }
 
@@ -133,7 +133,7 @@ TEST_F(DialogSave, CancelAndCloseWriteNothingAFailedRegistryWriteIsReported)
 TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
 {
     Data(Sets());
-    UserInt("OtherMonitors", 7);  // any value but 0 is "Every Monitor"
+    UserInt("OtherMonitors", 7);  // a value outside 0..2 is "Same Picture"
     UserInt("PictureScale", 9);   // no scale: follows the display
     std::string shared = ReadFileBytes(SharedDataPath(in));
     {
@@ -146,8 +146,8 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
         d.Tab(1);
         ASSERT_TRUE(d.Click(IDC_DIRECTSIZE));  // off: the size sliders can move
         d.Click(IDC_GUESTFISH);
-        EXPECT_TRUE(d.Checked(IDC_EVERYMON));
-        d.Click(IDC_EVERYMON);
+        EXPECT_EQ(d.Chosen(IDC_OTHERMON), 0);
+        d.Choose(IDC_OTHERMON, 2);  // "Black"
         EXPECT_EQ(d.Chosen(IDC_PICSCALE), 0);
         d.Choose(IDC_PICSCALE, 3);
         d.Click(IDC_HLOW);
@@ -229,7 +229,7 @@ TEST_F(DialogSave, OkSavesEveryEditAndReopeningShowsThem)
     d.Tab(1);
     EXPECT_FALSE(d.Checked(IDC_DIRECTSIZE));
     EXPECT_TRUE(d.Checked(IDC_GUESTFISH));
-    EXPECT_FALSE(d.Checked(IDC_EVERYMON));
+    EXPECT_EQ(d.Chosen(IDC_OTHERMON), 2);
     EXPECT_EQ(d.Chosen(IDC_PICSCALE), 3);
     EXPECT_TRUE(d.Checked(IDC_HLOW));
     EXPECT_EQ(d.Text(IDC_SSPEEDNO), "20");
@@ -433,7 +433,7 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
         IDC_PGUP0, IDC_PGDOWN0, IDC_PGDOWN0 + 1, IDC_PGUP0 + 2, IDC_PGUP0 + 3, IDC_PGUP0 + 4,
         IDC_PGUP0 + 5, IDC_PGUP0 + 6, IDC_PGUP0 + 7, IDC_PGUP0 + 8, IDC_PGUP0 + 9,
         IDC_PGRESET, IDC_PGNEXT, IDC_PGROUND, IDC_PGFF,
-        IDC_HMIDUM, IDC_SSPEEDBAR, IDC_PICSCALE, IDC_EVERYMON,
+        IDC_HMIDUM, IDC_SSPEEDBAR, IDC_PICSCALE, IDC_OTHERMON,
         IDOK, IDCANCEL, IDC_TAB,
         IDC_PGON, IDC_DIRECTSIZE, IDC_GUESTFISH,
     };
@@ -451,10 +451,13 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
     d.FocusTo(IDC_PGROUND);
     d.Keys({VK_RIGHT});
     EXPECT_TRUE(d.Checked(IDC_PGREPEAT));
-    // The down key chooses the next picture scale.
+    // The down key chooses the next picture scale, and one aquarium.
     d.FocusTo(IDC_PICSCALE);
     d.Keys({VK_DOWN});
     EXPECT_EQ(d.Chosen(IDC_PICSCALE), 1);
+    d.FocusTo(IDC_OTHERMON);
+    d.Keys({VK_DOWN});
+    EXPECT_EQ(d.Chosen(IDC_OTHERMON), 1);
 
     // Back to the Section page, on the scene length, now enabled.
     d.Keys({VK_CONTROL, VK_SHIFT, VK_TAB});
@@ -503,6 +506,7 @@ TEST_F(DialogSave, KeysAloneShowAndSaveWhatTheSaverUses)
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 9), 1u);
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 9), 1u);  // Tab chose no height
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "PictureScale", 9), 1u);
+    EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 9), 2u);
 }
 
 // Writes every resource of module src into the file dst except the bitmap

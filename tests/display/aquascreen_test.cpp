@@ -10,18 +10,21 @@
 
 TEST(PictureScale, StoredOrFromTheDpiAndNeverBelow600Lines)
 {
+    const int W = 4000;   // wide enough not to matter
     struct {
-        int stored, dpi, h, k;
+        int stored, dpi, w, h, k;
     } cases[] = {
-        {0, 96, 1080, 1},   {0, 120, 1440, 1},  {0, 144, 1080, 1},  {0, 144, 1440, 2},
-        {0, 192, 2160, 2},  {0, 216, 2160, 2},  {0, 240, 2160, 3},  {0, 288, 1800, 3},
-        {0, 480, 2880, 4},  {0, 192, 1199, 1},  {0, 0, 2160, 1},    {0, -96, 2160, 1},
-        {0, INT_MAX, 4320, 4}, {7, 192, 2160, 2}, {-1, 96, 2160, 1}, {1, 192, 2160, 1},
-        {3, 96, 1440, 2},   {4, 96, 2160, 3},   {2, 96, 600, 1},    {4, 96, 480, 1},
+        {0, 96, W, 1080, 1},   {0, 120, W, 1440, 1},  {0, 144, W, 1080, 1},  {0, 144, W, 1440, 2},
+        {0, 192, W, 2160, 2},  {0, 216, W, 2160, 2},  {0, 240, W, 2160, 3},  {0, 288, W, 1800, 3},
+        {0, 480, W, 2880, 4},  {0, 192, W, 1199, 1},  {0, 0, W, 2160, 1},    {0, -96, W, 2160, 1},
+        {0, INT_MAX, W, 4320, 4}, {7, 192, W, 2160, 2}, {-1, 96, W, 2160, 1}, {1, 192, W, 2160, 1},
+        {3, 96, W, 1440, 2},   {4, 96, W, 2160, 3},   {2, 96, W, 600, 1},    {4, 96, W, 480, 1},
+        // Portrait: 1080 x 1920 at 200 % is 540 wide; 600 wide would be 300.
+        {0, 192, 1080, 1920, 2}, {0, 192, 600, 2160, 1}, {4, 96, 1000, 4000, 3},
     };
     for (auto& c : cases)
-        EXPECT_EQ(PictureScaleFor(c.stored, c.dpi, c.h), c.k)
-            << c.stored << " at " << c.dpi << " dpi, " << c.h << " px high";
+        EXPECT_EQ(PictureScaleFor(c.stored, c.dpi, c.w, c.h), c.k)
+            << c.stored << " at " << c.dpi << " dpi, " << c.w << " x " << c.h;
 }
 
 TEST(PictureScale, LogicalScreenBandAndPresentedFrame)
@@ -83,7 +86,8 @@ TEST(PictureScale, LogicalScreenBandAndPresentedFrame)
     DdNativeReset();
     SetUpFrame();
     updateFrame();
-    EXPECT_EQ(DdCallText(DdLog[0]), "Blt 0 (1,20,10,30) -> (0,0,3840,2160)");
+    EXPECT_EQ(DdCallText(DdLog[0]), "MakeFrame 0x0");   // the frame surface goes
+    EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,20,10,30) -> (0,0,3840,2160)");
     EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "ShowOthers");
 }
 
@@ -129,4 +133,116 @@ TEST(PictureScale, NoSurfaceForTheFrameMeansNoScaleForTheRun)
     }
     ASSERT_EQ(Reports().size(), 1u);
     EXPECT_EQ(Reports()[0], "Error Point037 Frame Present Error !");
+}
+
+TEST(OneAquarium, TheRectangleOfEveryMonitorAndEachOnesPart)
+{
+    using R = DdRect;
+    struct Case {
+        const char* what;
+        std::vector<R> mons;   // the primary first
+        int dpi, otherMon;
+        int k, ox, oy, w, h;
+        std::vector<R> parts;
+    } cases[] = {
+        {"right, lower", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSpan, 1, 0, 0, 2304, 768,
+         {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}},
+        {"left of the primary", {{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}}, 96, OmSpan, 1, -1920, 0,
+         3840, 1080, {{1920, 0, 3840, 1080}, {0, 0, 1920, 1080}}},
+        {"portrait above", {{0, 0, 1920, 1080}, {200, -1920, 1280, 0}}, 96, OmSpan, 1, 0, -1920,
+         1920, 3000, {{0, 1920, 1920, 3000}, {200, 0, 1280, 1920}}},
+        {"4K at 200 % and 1080p", {{0, 0, 3840, 2160}, {3840, 0, 5760, 1080}}, 192, OmSpan, 2, 0, 0,
+         2880, 1080, {{0, 0, 1920, 1080}, {1920, 0, 2880, 540}}},
+        {"odd places at 150 %", {{0, 0, 2560, 1440}, {-1366, 100, 0, 868}}, 144, OmSpan, 2, -1366, 0,
+         1963, 720, {{683, 0, 1963, 720}, {0, 50, 683, 434}}},
+        {"the same picture", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSame, 1, 0, 0, 1024,
+         768, {{0, 0, 1024, 768}}},
+        {"one monitor", {{0, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0, 1024, 768, {{0, 0, 1024, 768}}},
+        {"a monitor of no size", {{0, 0, 1024, 768}, {1024, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0,
+         1024, 768, {{0, 0, 1024, 768}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetDisplay();
+        NativeScreenW = c.mons[0].right;
+        NativeScreenH = c.mons[0].bottom;
+        NativeOthers.assign(c.mons.begin() + 1, c.mons.end());
+        NativeScreenDpi = c.dpi;
+        m_nOtherMon = c.otherMon;
+        Iniset();
+        EXPECT_EQ(GK, c.k);
+        EXPECT_EQ(GOX, c.ox);
+        EXPECT_EQ(GOY, c.oy);
+        EXPECT_EQ(GW, c.w);
+        EXPECT_EQ(GH, c.h);
+        ASSERT_EQ(GParts, (int)c.parts.size());
+        for (int i = 0; i < GParts; i++) {
+            const R& p = MonParts[i].part;
+            const R& e = c.parts[i];
+            EXPECT_TRUE(p.left == e.left && p.top == e.top && p.right == e.right &&
+                        p.bottom == e.bottom)
+                << i << ": " << p.left << "," << p.top << "," << p.right << "," << p.bottom;
+        }
+    }
+}
+
+TEST(OneAquarium, FrameFallBackAndAMonitorGone)
+{
+    // A monitor left of the primary: one frame, the primary's part presented.
+    ResetDisplay();
+    NativeScreenW = 1920;
+    NativeScreenH = 1080;
+    NativeOthers = {{-1920, 0, 0, 1080}};
+    m_nOtherMon = OmSpan;
+    m_nFish = 30;
+    Iniset();
+    SetUpFrame();
+    for (int t = 0; t < 50; t++)
+        updateFrame();
+    EXPECT_EQ(DdCallText(DdLog[0]), "MakeFrame 3840x1080");
+    EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,20,10,30) -> (0,0,3840,1080)");
+    EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "Present (1920,0,3840,1080) -> (0,0,1920,1080)");
+    EXPECT_EQ(DdBadCalls, 0);
+    EXPECT_EQ(GHH, 540);
+    // The monitor goes: the aquarium is the primary's alone, on its back buffer.
+    NativeOthers.clear();
+    DdNativeReset();
+    FollowMonitors();
+    EXPECT_EQ(GW, 1920);
+    EXPECT_EQ(LogText(), std::vector<std::string>{"MakeFrame 0x0"});
+    DdNativeReset();
+    updateFrame();
+    EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "ShowOthers");
+    EXPECT_EQ(DdBadCalls, 0);
+    EXPECT_TRUE(Reports().empty());
+
+    // No surface for one aquarium at 200 %: the same picture, still scaled;
+    // then none for the scale either. Each is told once.
+    for (bool scaleFails : {false, true}) {
+        SCOPED_TRACE(scaleFails ? "scale too" : "one aquarium");
+        ResetDisplay();
+        NativeScreenW = 3840;
+        NativeScreenH = 2160;
+        NativeScreenDpi = 192;
+        NativeOthers = {{3840, 0, 5760, 1080}};
+        m_nOtherMon = OmSpan;
+        Iniset();
+        DdScript[0] = DdFailed;
+        if (scaleFails)
+            DdScript[1] = DdFailed;
+        SetUpFrame();
+        std::vector<std::string> want = {"MakeFrame 2880x1080", "MakeFrame 1920x1080"};
+        EXPECT_EQ(LogText(), want);
+        EXPECT_EQ(GSpan, 0);
+        EXPECT_EQ(GK, scaleFails ? 1 : 2);
+        EXPECT_EQ(GW, scaleFails ? 3840 : 1920);
+        ASSERT_EQ(Reports().size(), scaleFails ? 2u : 1u);
+        EXPECT_EQ(Reports()[0],
+                  "Error Point036 One Aquarium Surface Error !( 2880x1080 px at scale 2 )");
+        // A display change later does not try again.
+        DdNativeReset();
+        FollowMonitors();
+        EXPECT_EQ(GSpan, 0);
+        EXPECT_TRUE(DdLog.empty());
+    }
 }

@@ -73,6 +73,8 @@ inline void ResetDisplay(int sets = 1)
     WatchRegistry();
     NativeScreenW = 1024;
     NativeScreenH = 768;
+    NativeOthers.clear();
+    NativeScreenDpi = 96;
     AquariumSetUp();
     m_nFish = 0;
     Reports().clear();

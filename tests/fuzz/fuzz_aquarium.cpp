@@ -14,9 +14,12 @@
 //           r (text without its terminator), b (binary bytes), x (number of
 //           another size). A line "-" alone: no per-user key (a first run);
 //           "I:-": no installation key.
-//   [run]   screen width and height, frames, random seed, right-click frames mask
+//   [run]   screen width and height, frames, random seed, right-click frames
+//           mask, DPI, another monitor (left, top, width, height; none when of
+//           no size), 1 when the frame surface cannot be made
 // A section missing: no such file; no [reg]: no per-user key.
 #include "scrn01/display/band.h"
+#include "scrn01/display/dispmode.h"
 #include "scrn01/display/ddcall_native.h"
 #include "scrn01/display/fishdata.h"
 #include "scrn01/display/frame.h"
@@ -36,6 +39,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -171,11 +175,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             p = nl == std::string::npos ? text[3].size() : nl + 1;
         }
     }
-    long w = 1024, h = 768, frames = 300, seed = 1;
+    long w = 1024, h = 768, frames = 300, seed = 1, dpi = 96, ox = 0, oy = 0, ow = 0, oh = 0;
+    long noFrame = 0;
     unsigned long long clicks = 0;
-    sscanf(run.c_str(), "%ld %ld %ld %ld %llu", &w, &h, &frames, &seed, &clicks);
+    sscanf(run.c_str(), "%ld %ld %ld %ld %llu %ld %ld %ld %ld %ld %ld", &w, &h, &frames, &seed,
+           &clicks, &dpi, &ox, &oy, &ow, &oh, &noFrame);
     NativeScreenW = w < 320 ? 320 : w > 4096 ? 4096 : (int)w;
     NativeScreenH = h < 200 ? 200 : h > 4096 ? 4096 : (int)h;
+    NativeScreenDpi = (int)std::clamp(dpi, -1000L, 1000L);
+    NativeOthers.clear();
+    auto side = [](long v) { return (int)std::clamp(v, -8192L, 8192L); };
+    if (ow > 0 && oh > 0)
+        NativeOthers.push_back({side(ox), side(oy), side(ox) + side(ow), side(oy) + side(oh)});
     frames = frames < 1 ? 1 : frames > FrameMax ? FrameMax : frames;
 
     // Without the installation key the saver looks in the current folder.
@@ -186,6 +197,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SaverStartUp();
     RndSeed((unsigned)seed);
     SaverReadSettings();
+    // What the set-up does once the primary surface exists.
+    if (noFrame)
+        DdScript[DdCallCount] = DdFailed;
+    SetUpFrame();
     for (long f = 0; f < frames; f++) {
         AquariumTick();
         if (clicks >> (f % 64) & 1)

@@ -187,7 +187,7 @@ TEST_F(RegistryTest, OddValuesAreReplacedOrReset)
     PutInt(HKEY_CURRENT_USER, UserKey, "PictureScale", 5);
     ASSERT_EQ(RegRead(1), 0);
     EXPECT_EQ(m_nIdx, 0);
-    EXPECT_EQ(m_nOtherMon, 1);   // any value but 0 shows every monitor
+    EXPECT_EQ(m_nOtherMon, 1);   // a value outside 0..2 is the same picture
     EXPECT_EQ(m_nPicScale, 0);   // a scale outside 1..4 follows the display
     EXPECT_EQ(m_nSHf, 1);    // a string is not a number: default written back
     EXPECT_EQ(m_nSSpe, 5);
@@ -210,7 +210,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     m_nSHf = 2;
     m_nSSpe = 42;
     m_nFgf = 1;
-    m_nOtherMon = 0;
+    m_nOtherMon = 2;
     m_nPicScale = 4;
     for (int k = 0; k < FishMax; k++)
         m_nFss[k] = (k * 7) % 3 == 0;
@@ -227,7 +227,7 @@ TEST_F(RegistryTest, WriteThenReadReproducesTheValues)
     EXPECT_EQ(m_nSHf, 2);
     EXPECT_EQ(m_nSSpe, 42);
     EXPECT_EQ(m_nFgf, 1);
-    EXPECT_EQ(m_nOtherMon, 0);
+    EXPECT_EQ(m_nOtherMon, 2);
     EXPECT_EQ(m_nPicScale, 4);
     for (int k = 0; k < FishMax; k++)
         EXPECT_EQ(m_nFss[k], want[k]) << k;

@@ -7,6 +7,9 @@
 //                           layout at another DPI)
 //   docshot OUTDIR monitors monitors.bmp: every monitor, the aquarium at full
 //                           height on the main one and fitted into the others
+//   docshot OUTDIR uhd      uhd.bmp: the aquarium in band mode at 200 % display
+//                           scaling (on a 3840 x 2160 screen: picture scale 2),
+//                           and uhd-part.bmp, the quarter of it with most fish
 //   docshot OUTDIR installer SETUP
 //                           the installer's pages, taking every default:
 //                           setup-welcome.bmp, setup-components.bmp,
@@ -95,6 +98,32 @@ bool SaveBmp(const Shot& c, const std::string& path)
     return fclose(f) == 0;
 }
 
+// The w x h part of the picture with the most fish: pixels that are neither
+// the water (the colour of the middle row's first pixel) nor black.
+Shot FishiestPart(const Shot& c, int w, int h)
+{
+    DWORD water = c.px[(size_t)(c.h / 2) * c.w];
+    int best = -1, bx = 0, by = 0;
+    for (int y0 = 0; y0 + h <= c.h; y0 += h / 8)
+        for (int x0 = 0; x0 + w <= c.w; x0 += w / 8) {
+            int n = 0;
+            for (int y = y0; y < y0 + h; y += 4)
+                for (int x = x0; x < x0 + w; x += 4) {
+                    DWORD v = c.px[(size_t)y * c.w + x];
+                    n += v != water && v != 0;
+                }
+            if (n > best)
+                best = n, bx = x0, by = y0;
+        }
+    Shot part;
+    part.w = w;
+    part.h = h;
+    for (int y = 0; y < h; y++)
+        part.px.insert(part.px.end(), &c.px[(size_t)(by + y) * c.w + bx],
+                       &c.px[(size_t)(by + y) * c.w + bx + w]);
+    return part;
+}
+
 // The client area of a window (a window without a window manager has no
 // drawn frame).
 bool SaveClient(HWND w, const std::string& path)
@@ -165,7 +194,9 @@ Shot ShootMonitors()
 // Runs the saver full screen at the given height and saves the screen (with
 // every monitor: all of them): in band mode once the band has drifted to
 // where the title shows whole, at full height once no fish covers the title.
-bool ShootAquarium(int height, int set, const std::string& path, bool everyMonitor = false)
+// At picture scale k the band's rows are k times as many.
+bool ShootAquarium(int height, int set, const std::string& path, bool everyMonitor = false,
+                   int k = 1, const std::string& partPath = "")
 {
     RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", (DWORD)height);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "AWYEHDB", (DWORD)(set - 1));
@@ -181,12 +212,14 @@ bool ShootAquarium(int height, int set, const std::string& path, bool everyMonit
                        shot = GrabScreen(screen);
                        int top = BandTop(shot);
                        return height == ShFull ? top == 0 && TitleStill(before, shot)
-                                               : top >= BandTopLow && top <= BandTopHigh;
+                                               : top >= BandTopLow * k && top <= BandTopHigh * k;
                    },
                    BandWaitMs);
     if (ok && everyMonitor)
         shot = ShootMonitors();
     ok = ok && SaveBmp(shot, path);
+    if (ok && !partPath.empty())
+        ok = SaveBmp(FishiestPart(shot, shot.w / 4, shot.h / 4), partPath);
     CloseByKey(p);
     if (!ok)
         fprintf(stderr, "no picture of the aquarium for %s\n", path.c_str());
@@ -290,8 +323,9 @@ int main(int argc, char** argv)
     if (argc == 4 && strcmp(argv[2], "installer") == 0)
         return ShootInstaller(WinPath(argv[3]), argv[1]) ? 0 : 1;
     bool monitors = argc > 2 && strcmp(argv[2], "monitors") == 0;
-    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0 && !monitors)) {
-        fprintf(stderr, "usage: docshot OUTDIR [dialog | monitors | installer SETUP]\n");
+    bool uhd = argc > 2 && strcmp(argv[2], "uhd") == 0;
+    if (argc < 2 || (argc > 2 && strcmp(argv[2], "dialog") != 0 && !monitors && !uhd)) {
+        fprintf(stderr, "usage: docshot OUTDIR [dialog | monitors | uhd | installer SETUP]\n");
         return 2;
     }
     std::string out = argv[1];
@@ -304,6 +338,13 @@ int main(int argc, char** argv)
     if (monitors) {
         WriteFileBytes(SharedDataPath(in), Scenes(false));
         ok = ShootAquarium(ShFull, 2, out + "\\monitors.bmp", true);
+        DropInstall(in);
+        return ok ? 0 : 1;
+    }
+    if (uhd) {
+        ScopedDpi dpi(192);
+        WriteFileBytes(SharedDataPath(in), Scenes(false));
+        ok = ShootAquarium(ShMidum, 1, out + "\\uhd.bmp", false, 2, out + "\\uhd-part.bmp");
         DropInstall(in);
         return ok ? 0 : 1;
     }

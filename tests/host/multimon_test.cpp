@@ -1,6 +1,6 @@
 // Full-screen saving on two monitors (1024x768 and 1280x720 to its right):
-// the other monitor shows the aquarium fitted into it, or black when the user
-// asked for that; input over it closes the saver as on the main one, and its
+// the other monitor shows the aquarium fitted into it, its part of one
+// aquarium across both, or black, as the user asked; input over it closes the saver as on the main one, and its
 // window never takes activation or focus from the saver.
 #include "saver_harness.h"
 #include "../dialog/dialog_harness.h"
@@ -234,4 +234,86 @@ TEST(TwoMonitors, StartedOverTheOtherMonitorRunsAndInputThereCloses)
     EXPECT_EQ(WaitExit(p, 600), (DWORD)STILL_ACTIVE);
     PostMessageA(blank, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(200, 200));
     EXPECT_EQ(Ended(p), 0u);
+}
+
+// First row and number of rows between x0 and x1 (above y1) that are mostly water.
+static std::pair<int, int> BandIn(const Shot& s, int x0, int x1, int y1, COLORREF water)
+{
+    int top = -1, rows = 0;
+    for (int y = 0; y < y1; y++) {
+        int n = 0, all = 0;
+        for (int x = x0; x < x1; x += 4, all++)
+            n += s.at(x, y) == water;
+        if (n * 10 > all * 6) {
+            top = top < 0 ? y : top;
+            rows++;
+        }
+    }
+    return {top, rows};
+}
+
+// Not water inside rows top..top+rows between x0 and x1: fish.
+static int FishIn(const Shot& s, int x0, int x1, int top, int rows, COLORREF water)
+{
+    int n = 0;
+    for (int y = top; y < top + rows; y += 2)
+        for (int x = x0; x < x1; x += 2)
+            n += s.at(x, y) != water;
+    return n;
+}
+
+TEST(TwoMonitors, OneAquariumAcrossBoth)
+{
+    RECT other = OtherMonitor();
+    ASSERT_EQ(g_monitors.size(), 2u);
+    ASSERT_EQ(other.left, 1024);
+    Install in = MakeInstall("span", 1, 0);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 1);   // "Midum": 384 rows of 768
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", 1);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 2);
+    WriteFileBytes(SharedDataPath(in),
+                   SetLine(1, GenRecord(0, 0, 1, 60, 100, 0, {{1, 1, 60, 100, 0}}),
+                           WatRecord({{1, 20}}, 1, 1, 500)));
+    HWND blank = nullptr;
+    Proc p = StartOnTwoMonitors(500, 400, &blank);
+    struct EndOnExit {
+        Proc& p;
+        ~EndOnExit() { EndProc(p); }   // after a failed check too
+    } end{p};
+    ASSERT_NE(blank, nullptr);
+    // Water of colour 20, as the main monitor's mode shows it.
+    const COLORREF colour20 = RGB(0x19, 0x8D, 0xD7);
+    COLORREF water = colour20;
+    const RECT all = {0, 0, other.right, 768};
+    Shot s1;
+    std::pair<int, int> main1, side1;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            s1 = GrabScreen(all);
+            for (COLORREF c : {colour20, Shown16(colour20)}) {
+                water = c;
+                main1 = BandIn(s1, 0, 1024, 768, water);
+                side1 = BandIn(s1, 1024, other.right, 720, water);
+                if (main1.second == 384 && side1.second > 0)
+                    return true;
+            }
+            return false;
+        },
+        15000))
+        << "no band on both monitors: " << main1.second << ", " << side1.second;
+    // One band: the same rows on both (the other monitor ends at row 720).
+    EXPECT_EQ(side1.first, main1.first);
+    EXPECT_EQ(side1.second, std::min(384, 720 - main1.first));
+    // Water where the same picture has its black bar, and fish on both.
+    EXPECT_EQ(BandIn(s1, 1024, 1024 + 160, 720, water).first, main1.first);
+    EXPECT_GT(FishIn(s1, 0, 1024, main1.first, main1.second, water), 500);
+    EXPECT_GT(FishIn(s1, 1024, other.right, side1.first, side1.second, water), 500);
+    PumpFor(1000);
+    EXPECT_GT(Differing(s1, GrabScreen(all)), 500);
+    // A click on the other monitor ends the saver.
+    PostMessageA(blank, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(200, 200));
+    EXPECT_EQ(Ended(p), 0u);
+    EXPECT_FALSE(FileExists(in.dir + "PondelErr.log"));
+    DropInstall(in);
 }

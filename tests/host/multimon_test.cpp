@@ -1,7 +1,8 @@
 // Full-screen saving on two monitors (1024x768 and 1280x720 to its right):
 // the other monitor shows the aquarium fitted into it, its part of one
-// aquarium across both, or black, as the user asked; input over it closes the saver as on the main one, and its
-// window never takes activation or focus from the saver.
+// aquarium across both, or black, as the user asked; input over it closes the
+// saver as on the main one, and its window never takes activation or focus
+// from the saver.
 #include "saver_harness.h"
 #include "../dialog/dialog_harness.h"
 

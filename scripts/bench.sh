@@ -4,8 +4,9 @@
 # under wine64 at each size. The two run side by side, each on an Xvfb and a
 # Wine prefix of its own, and are measured over the same seconds, so that the
 # load of a shared machine weighs on both alike. A size of several monitors
-# (WxH+WxH) pairs the saver on the first monitor alone ("one") with the saver
-# on all of them ("two"), both through the same X servers (Xephyr on Xvfb).
+# (WxH+WxH) runs the saver on the first monitor alone ("one"), the saver on
+# all of them with the same picture on each ("two") and with one aquarium
+# across them ("span"), all through the same X servers (Xephyr on Xvfb).
 # A size with a picture scale (WxH:K) runs three side by side: the floor, the
 # saver at scale 1 ("saver") and the saver at scale K ("scaled").
 # Then the native timings of the per-tick arithmetic. Prints a table.
@@ -31,8 +32,9 @@ if [ "${PH_BENCH_BUILD:-1}" != 0 ]; then
 fi
 w64="${PH_BUILD_ROOT:-$root/build}/win64"
 scr=${PH_BENCH_SCR:-$w64/PondelHarbor.scr}
-declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="$scr" [scaled]="$scr" [one]="$scr" [two]="$scr")
-declare -A args=([floor]="" [saver]="/s" [scaled]="/s" [one]="/s" [two]="/s")
+declare -A exe=([floor]="$w64/bench/phfloor.exe" [saver]="$scr" [scaled]="$scr" [one]="$scr" [two]="$scr"
+  [span]="$scr")
+declare -A args=([floor]="" [saver]="/s" [scaled]="/s" [one]="/s" [two]="/s" [span]="/s")
 probe="$w64/bench/phprobe.exe"
 native="${PH_BUILD_ROOT:-$root/build}/bench/bench/fish_bench"
 work=${PH_BENCH_WORK:-${PH_BUILD_ROOT:-$root/build}/bench-run}
@@ -67,11 +69,12 @@ spawn() {
 }
 
 # install_scene TAG: the scratch installation in the environment of TAG, at
-# picture scale 1, or the size's scale for "scaled".
+# picture scale 1, or the size's scale for "scaled"; one aquarium for "span".
 install_scene() {
-  local k=1
+  local k=1 others=1
   if [ "$1" = scaled ]; then k=$scale; fi
-  "$root/scripts/bench-scene.sh" "${envdir[$1]}" "$k"
+  if [ "$1" = span ]; then others=2; fi
+  "$root/scripts/bench-scene.sh" "${envdir[$1]}" "$k" "$others"
 }
 
 # start TAG: the program of TAG, traced; waits for its first frame.
@@ -176,7 +179,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 for size in $sizes; do
   screen=${size%%:*} scale=1
   case "$size" in
-    *+*) tags="one two" ;;
+    *+*) tags="one two span" ;;
     *:*) tags="floor saver scaled" scale=${size##*:} ;;
     *) tags="floor saver" ;;
   esac
@@ -184,7 +187,7 @@ for size in $sizes; do
     envdir[$t]="$work/wine-${size//:/-}-$t"
     case "$t" in
       one) PH_WINE_MONITORS="${size%%+*}" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
-      two) PH_WINE_MONITORS="${size//+/ }" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
+      two | span) PH_WINE_MONITORS="${size//+/ }" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
       *) PH_WINE_SCREEN="${screen}x24" "$root/scripts/wine-env.sh" setup "${envdir[$t]}" >/dev/null & ;;
     esac
     setup_pid[$t]=$!
@@ -265,7 +268,7 @@ echo "PondelHarbor benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'): saver (100 fish)
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores," \
   "load average before $load_before, after $load_after"
 echo "CPU: of the program's process, s per 1,000 frames; server: its wineserver and X servers together"
-echo "ratio: the saver's CPU to the floor's; on several monitors, that of two to one (the saver on the first alone);"
+echo "ratio: the saver's CPU to the floor's; on several monitors, that of two and span to one (the saver on the first alone);"
 echo "  scaled: the saver at the size's picture scale, to the saver at scale 1"
 printf '%-20s %-6s %5s %9s %6s %8s %8s %8s %11s %9s %13s %8s\n' size prog round 'CPU s/1k' ratio \
   "fps/$(awk -v p="$period_ms" 'BEGIN { printf "%.1f", 1000 / p }')" 'first ms' 'peak MB' 'GDI st>end' \
@@ -303,6 +306,7 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
   }
   END {
     if (rounds < 2) exit
+    base["scaled"] = 1; base["span"] = 1
     for (j = 1; j <= nsizes; j++) {
       size = order[j]; a = size ~ /\+/ ? "one" : "floor"; b = size ~ /\+/ ? "two" : "saver"
       fl = size SUBSEP a; sv = size SUBSEP b
@@ -311,10 +315,12 @@ awk -v hz="$tick_hz" -v rounds="$rounds" '
       row(size, a, "all", fc, "-", fr[fl] / time[fl], firsts[fl] / runs[fl], peak[fl], sprintf("%46.3f", per1k(srv[fl], fr[fl])))
       row(size, b, "all", sc, fc > 0 ? sprintf("%.3f", sc / fc) : "?", fr[sv] / time[sv], firsts[sv] / runs[sv], peak[sv],
           sprintf("%46.3f", per1k(srv[sv], fr[sv])))
-      ks = size SUBSEP "scaled"
-      if (runs[ks]) {
-        kc = per1k(ticks[ks], fr[ks])
-        row(size, "scaled", "all", kc, sc > 0 ? sprintf("%.3f", kc / sc) : "?", fr[ks] / time[ks], firsts[ks] / runs[ks],
+      # The third of a size: at a scale, to the saver at scale 1; spanning, to one monitor.
+      for (third in base) {
+        ks = size SUBSEP third
+        if (!runs[ks]) continue
+        kc = per1k(ticks[ks], fr[ks]); bc = third == "scaled" ? sc : fc
+        row(size, third, "all", kc, bc > 0 ? sprintf("%.3f", kc / bc) : "?", fr[ks] / time[ks], firsts[ks] / runs[ks],
             peak[ks], sprintf("%46.3f", per1k(srv[ks], fr[ks])))
       }
     }

@@ -70,6 +70,7 @@ else
     echo "pictures: $root/docs/aquarium-4k.png $root/docs/aquarium-4k-crop.png"
   fi
   for shot in band:aquarium-band full:aquarium-full monitors:aquarium-two-monitors \
+    span:aquarium-one-aquarium \
     section:dialog-section general:dialog-general; do
     bmp="$shots/${shot%%:*}.bmp" png="$root/docs/${shot#*:}.png"
     if [ -f "$bmp" ]; then

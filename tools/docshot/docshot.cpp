@@ -6,7 +6,8 @@
 //   docshot OUTDIR dialog   the two dialog pages only (for looking at the
 //                           layout at another DPI)
 //   docshot OUTDIR monitors monitors.bmp: every monitor, the aquarium at full
-//                           height on the main one and fitted into the others
+//                           height on the main one and fitted into the others;
+//                           span.bmp: one aquarium across them, in band mode
 //   docshot OUTDIR uhd      uhd.bmp: the aquarium in band mode at 200 % display
 //                           scaling (on a 3840 x 2160 screen: picture scale 2),
 //                           and uhd-part.bmp, the quarter of it with most fish
@@ -338,6 +339,8 @@ int main(int argc, char** argv)
     if (monitors) {
         WriteFileBytes(SharedDataPath(in), Scenes(false));
         ok = ShootAquarium(ShFull, 2, out + "\\monitors.bmp", true);
+        RegPutDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 2);
+        ok = ShootAquarium(ShMidum, 1, out + "\\span.bmp", true) && ok;
         DropInstall(in);
         return ok ? 0 : 1;
     }

@@ -1,5 +1,6 @@
-// The picture scale: which one, the logical screen it gives, a frame drawn at
-// it, and the fall-back when its surface cannot be made.
+// The aquarium's screen: which picture scale, the logical screen and the
+// monitors' parts it gives, frames drawn at it, and the fall-backs when the
+// frame's surface cannot be made.
 #include "display_util.h"
 #include "scrn01/display/aquascreen.h"
 #include "scrn01/display/dispmode.h"
@@ -7,6 +8,28 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+
+namespace {
+
+// A clean aquarium on a primary monitor of w x h at dpi, beside the others.
+void Screen(int w, int h, int dpi, std::vector<DdRect> others = {}, int otherMon = OmSame)
+{
+    ResetDisplay();
+    NativeScreenW = w;
+    NativeScreenH = h;
+    NativeScreenDpi = dpi;
+    NativeOthers = others;
+    m_nOtherMon = otherMon;
+    Iniset();
+}
+
+std::string Text(const DdRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+}  // namespace
 
 TEST(PictureScale, StoredOrFromTheDpiAndNeverBelow600Lines)
 {
@@ -27,21 +50,11 @@ TEST(PictureScale, StoredOrFromTheDpiAndNeverBelow600Lines)
             << c.stored << " at " << c.dpi << " dpi, " << c.w << " x " << c.h;
 }
 
-TEST(PictureScale, LogicalScreenBandAndPresentedFrame)
+TEST(PictureScale, FramesDrawnAtTheScaleThenPresented)
 {
-    // 2048 x 1536 at 200 %: the aquarium of 1024 x 768 draws as on that
-    // screen, and its frame goes to the back buffer doubled before the flip.
-    ResetDisplay();
-    NativeScreenW = 2048;
-    NativeScreenH = 1536;
-    NativeScreenDpi = 192;
+    // 2048 x 1536 at 200 % draws the 1024 x 768 frame, then doubles it.
+    Screen(2048, 1536, 192);
     m_nFish = 2;
-    Iniset();
-    ASSERT_EQ(GK, 2);
-    EXPECT_EQ(GW, 1024);
-    EXPECT_EQ(GH, 768);
-    EXPECT_EQ(GHH, 384);
-    EXPECT_EQ(GSW, 2048);
     SetUpFrame();
     PlaceFish(0, 1, -30, 100, 19);
     PlaceFish(1, 10, 500, 50, 15, 0, 0, 50);
@@ -63,68 +76,32 @@ TEST(PictureScale, LogicalScreenBandAndPresentedFrame)
     EXPECT_EQ(DdBadCalls, 0);
 
     // Odd sizes: the rest of the division stays out of the picture.
+    m_nPicScale = 9;   // counts as following the display
     NativeScreenW = 2561;
     NativeScreenH = 1441;
     NativeScreenDpi = 144;
-    m_nPicScale = 9;   // counts as following the display
     Iniset();
-    EXPECT_EQ(GK, 2);
-    EXPECT_EQ(GW, 1280);
-    EXPECT_EQ(GH, 720);
+    EXPECT_EQ(GW * 100 + GH, 1280 * 100 + 720);
     DdNativeReset();
     updateFrame();
     EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "Present (0,0,1280,720) -> (0,0,2560,1440)");
     EXPECT_EQ(DdBadCalls, 0);
 
-    // A stored 1 at 200 %: today's picture, drawn on the back buffer.
+    // A stored 1 at 200 %: today's picture, on the back buffer; the surface goes.
+    m_nPicScale = 1;
     NativeScreenW = 3840;
     NativeScreenH = 2160;
     NativeScreenDpi = 192;
-    m_nPicScale = 1;
     Iniset();
-    EXPECT_EQ(GW, 3840);
     DdNativeReset();
     SetUpFrame();
     updateFrame();
-    EXPECT_EQ(DdCallText(DdLog[0]), "MakeFrame 0x0");   // the frame surface goes
+    EXPECT_EQ(DdCallText(DdLog[0]), "MakeFrame 0x0");
     EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,20,10,30) -> (0,0,3840,2160)");
     EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "ShowOthers");
-}
-
-TEST(PictureScale, NoSurfaceForTheFrameMeansNoScaleForTheRun)
-{
-    ResetDisplay();
-    NativeScreenW = 3840;
-    NativeScreenH = 2160;
-    NativeScreenDpi = 192;
-    m_nSHf = ShLow;
-    Iniset();
-    ASSERT_EQ(GK, 2);
-    DdScript[0] = DdFailed;
-    SetUpFrame();
-    EXPECT_EQ(GK, 1);
-    EXPECT_EQ(GW, 3840);
-    EXPECT_EQ(GHH, 720);
-    EXPECT_EQ(GHA, 1440);
-    ASSERT_EQ(Reports().size(), 1u);
-    EXPECT_EQ(Reports()[0], "Error Point035 Picture Scale Surface Error !( 1920x1080 px at scale 2 )");
-    // The frame draws on the back buffer, whole; a rebuild asks for no surface.
-    m_nFish = 1;
-    DdNativeReset();
-    updateFrame();
-    EXPECT_EQ(DdCallText(DdLog[0]), "Blt 0 (1,20,10,30) -> (0,0,3840,2160)");
-    EXPECT_EQ(DdCallText(DdLog.back()), "Flip");
-    EXPECT_EQ(DdBadCalls, 0);
-    DdNativeReset();
-    SetUpFrame();
-    EXPECT_TRUE(DdLog.empty());
 
     // A present that fails is told once; busy, it is made again.
-    ResetDisplay();
-    NativeScreenW = 2048;
-    NativeScreenH = 1536;
-    NativeScreenDpi = 192;
-    Iniset();
+    Screen(2048, 1536, 192);
     for (DdResult r : {DdStillDrawing, DdFailed, DdFailed}) {
         DdNativeReset();
         DdScript[4] = r;
@@ -137,65 +114,47 @@ TEST(PictureScale, NoSurfaceForTheFrameMeansNoScaleForTheRun)
 
 TEST(OneAquarium, TheRectangleOfEveryMonitorAndEachOnesPart)
 {
-    using R = DdRect;
     struct Case {
         const char* what;
-        std::vector<R> mons;   // the primary first
+        std::vector<DdRect> mons;   // the primary first
         int dpi, otherMon;
         int k, ox, oy, w, h;
-        std::vector<R> parts;
+        std::vector<std::string> parts;
     } cases[] = {
         {"right, lower", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSpan, 1, 0, 0, 2304, 768,
-         {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}},
+         {"0,0,1024,768", "1024,0,2304,720"}},
         {"left of the primary", {{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}}, 96, OmSpan, 1, -1920, 0,
-         3840, 1080, {{1920, 0, 3840, 1080}, {0, 0, 1920, 1080}}},
+         3840, 1080, {"1920,0,3840,1080", "0,0,1920,1080"}},
         {"portrait above", {{0, 0, 1920, 1080}, {200, -1920, 1280, 0}}, 96, OmSpan, 1, 0, -1920,
-         1920, 3000, {{0, 1920, 1920, 3000}, {200, 0, 1280, 1920}}},
+         1920, 3000, {"0,1920,1920,3000", "200,0,1280,1920"}},
         {"4K at 200 % and 1080p", {{0, 0, 3840, 2160}, {3840, 0, 5760, 1080}}, 192, OmSpan, 2, 0, 0,
-         2880, 1080, {{0, 0, 1920, 1080}, {1920, 0, 2880, 540}}},
+         2880, 1080, {"0,0,1920,1080", "1920,0,2880,540"}},
         {"odd places at 150 %", {{0, 0, 2560, 1440}, {-1366, 100, 0, 868}}, 144, OmSpan, 2, -1366, 0,
-         1963, 720, {{683, 0, 1963, 720}, {0, 50, 683, 434}}},
+         1963, 720, {"683,0,1963,720", "0,50,683,434"}},
         {"the same picture", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSame, 1, 0, 0, 1024,
-         768, {{0, 0, 1024, 768}}},
-        {"one monitor", {{0, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0, 1024, 768, {{0, 0, 1024, 768}}},
+         768, {"0,0,1024,768"}},
+        {"one monitor", {{0, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0, 1024, 768, {"0,0,1024,768"}},
         {"a monitor of no size", {{0, 0, 1024, 768}, {1024, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0,
-         1024, 768, {{0, 0, 1024, 768}}},
+         1024, 768, {"0,0,1024,768"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ResetDisplay();
-        NativeScreenW = c.mons[0].right;
-        NativeScreenH = c.mons[0].bottom;
-        NativeOthers.assign(c.mons.begin() + 1, c.mons.end());
-        NativeScreenDpi = c.dpi;
-        m_nOtherMon = c.otherMon;
-        Iniset();
-        EXPECT_EQ(GK, c.k);
-        EXPECT_EQ(GOX, c.ox);
-        EXPECT_EQ(GOY, c.oy);
-        EXPECT_EQ(GW, c.w);
-        EXPECT_EQ(GH, c.h);
-        ASSERT_EQ(GParts, (int)c.parts.size());
-        for (int i = 0; i < GParts; i++) {
-            const R& p = MonParts[i].part;
-            const R& e = c.parts[i];
-            EXPECT_TRUE(p.left == e.left && p.top == e.top && p.right == e.right &&
-                        p.bottom == e.bottom)
-                << i << ": " << p.left << "," << p.top << "," << p.right << "," << p.bottom;
-        }
+        Screen(c.mons[0].right, c.mons[0].bottom, c.dpi, {c.mons.begin() + 1, c.mons.end()},
+               c.otherMon);
+        EXPECT_EQ(std::vector<int>({GK, GOX, GOY, GW, GH}),
+                  std::vector<int>({c.k, c.ox, c.oy, c.w, c.h}));
+        std::vector<std::string> parts;
+        for (int i = 0; i < GParts; i++)
+            parts.push_back(Text(MonParts[i].part));
+        EXPECT_EQ(parts, c.parts);
     }
 }
 
-TEST(OneAquarium, FrameFallBackAndAMonitorGone)
+TEST(OneAquarium, FramesFallBacksAndAMonitorGone)
 {
     // A monitor left of the primary: one frame, the primary's part presented.
-    ResetDisplay();
-    NativeScreenW = 1920;
-    NativeScreenH = 1080;
-    NativeOthers = {{-1920, 0, 0, 1080}};
-    m_nOtherMon = OmSpan;
+    Screen(1920, 1080, 96, {{-1920, 0, 0, 1080}}, OmSpan);
     m_nFish = 30;
-    Iniset();
     SetUpFrame();
     for (int t = 0; t < 50; t++)
         updateFrame();
@@ -203,7 +162,6 @@ TEST(OneAquarium, FrameFallBackAndAMonitorGone)
     EXPECT_EQ(DdCallText(DdLog[1]), "Blt 0 (1,20,10,30) -> (0,0,3840,1080)");
     EXPECT_EQ(DdCallText(DdLog[DdLog.size() - 2]), "Present (1920,0,3840,1080) -> (0,0,1920,1080)");
     EXPECT_EQ(DdBadCalls, 0);
-    EXPECT_EQ(GHH, 540);
     // The monitor goes: the aquarium is the primary's alone, on its back buffer.
     NativeOthers.clear();
     DdNativeReset();
@@ -217,16 +175,12 @@ TEST(OneAquarium, FrameFallBackAndAMonitorGone)
     EXPECT_TRUE(Reports().empty());
 
     // No surface for one aquarium at 200 %: the same picture, still scaled;
-    // then none for the scale either. Each is told once.
+    // then none for the scale either: the whole screen on the back buffer.
+    // Each is told once, and a display change later tries neither again.
     for (bool scaleFails : {false, true}) {
         SCOPED_TRACE(scaleFails ? "scale too" : "one aquarium");
-        ResetDisplay();
-        NativeScreenW = 3840;
-        NativeScreenH = 2160;
-        NativeScreenDpi = 192;
-        NativeOthers = {{3840, 0, 5760, 1080}};
-        m_nOtherMon = OmSpan;
-        Iniset();
+        Screen(3840, 2160, 192, {{3840, 0, 5760, 1080}}, OmSpan);
+        m_nSHf = ShLow;
         DdScript[0] = DdFailed;
         if (scaleFails)
             DdScript[1] = DdFailed;
@@ -236,13 +190,18 @@ TEST(OneAquarium, FrameFallBackAndAMonitorGone)
         EXPECT_EQ(GSpan, 0);
         EXPECT_EQ(GK, scaleFails ? 1 : 2);
         EXPECT_EQ(GW, scaleFails ? 3840 : 1920);
+        EXPECT_EQ(GHH, GH / 3);
         ASSERT_EQ(Reports().size(), scaleFails ? 2u : 1u);
         EXPECT_EQ(Reports()[0],
                   "Error Point036 One Aquarium Surface Error !( 2880x1080 px at scale 2 )");
-        // A display change later does not try again.
+        if (scaleFails)
+            EXPECT_EQ(Reports()[1],
+                      "Error Point035 Picture Scale Surface Error !( 1920x1080 px at scale 2 )");
         DdNativeReset();
         FollowMonitors();
+        updateFrame();
         EXPECT_EQ(GSpan, 0);
-        EXPECT_TRUE(DdLog.empty());
+        EXPECT_EQ(DdCallText(DdLog[0]), "Blt 0 (1,20,10,30) -> " + std::string(scaleFails ? "(0,0,3840,2160)" : "(0,0,1920,1080)"));
+        EXPECT_EQ(DdBadCalls, 0);
     }
 }

@@ -29,7 +29,7 @@ const int WaterSwatch = 20;              // the default water colour
 static int Tick;
 static const char* StepsFile;
 static LARGE_INTEGER Freq;
-static double StepMs[3];   // draws, present, flip
+static double StepMs[3];  // draws, present, flip
 static long StepFrames;
 
 static double Now()

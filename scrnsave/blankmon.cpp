@@ -180,7 +180,7 @@ bool ShowPartsOnOtherMonitors(HDC src, const MonitorPart* parts, int n, int k)
         while (p < parts + n && !EqualRect(&p->mon, &m.mon))
             p++;
         if (p == parts + n) {
-            Place(m, {0, 0, 0, 0});   // a monitor the picture does not know: black
+            Place(m, {0, 0, 0, 0});  // a monitor the picture does not know: black
             continue;
         }
         int w = p->part.right - p->part.left, h = p->part.bottom - p->part.top;
@@ -188,8 +188,8 @@ bool ShowPartsOnOtherMonitors(HDC src, const MonitorPart* parts, int n, int k)
         if (w <= 0 || h <= 0)
             continue;
         BOOL drawn = k == 1 ? BitBlt(m.dc, 0, 0, w, h, src, p->part.left, p->part.top, SRCCOPY)
-                            : StretchBlt(m.dc, 0, 0, w * k, h * k, src, p->part.left,
-                                         p->part.top, w, h, SRCCOPY);
+                            : StretchBlt(m.dc, 0, 0, w * k, h * k, src, p->part.left, p->part.top,
+                                         w, h, SRCCOPY);
         if (!drawn)
             ok = false;
     }

@@ -101,8 +101,8 @@ bool FishCommand(HWND hDlg, int id);
 void ScreenHeightSet(HWND hDlg);
 void OtherMonitorsSetini(HWND hDlg);  // the choices of "Other Monitors"
 void OtherMonitorsSet(HWND hDlg);     // "Other Monitors" shows m_nOtherMon
-void PictureScaleSetini(HWND hDlg);  // the choices of "Picture Scale"
-void PictureScaleSet(HWND hDlg);     // "Picture Scale" shows m_nPicScale
+void PictureScaleSetini(HWND hDlg);   // the choices of "Picture Scale"
+void PictureScaleSet(HWND hDlg);      // "Picture Scale" shows m_nPicScale
 void BackColorCheckSet(HWND hDlg, int k);
 void BackColorCheckSetini(HWND hDlg);
 void BackColorPicSetini(HWND hDlg);

@@ -40,7 +40,7 @@ struct Choices {
     int n;
 };
 static const char* const PicScaleTexts[] = {"Auto", "1", "2", "3", "4"};
-static const int PicScaleValues[] = {0, 1, 2, 3, 4};   // 0 follows the display scaling
+static const int PicScaleValues[] = {0, 1, 2, 3, 4};  // 0 follows the display scaling
 static const char* const OtherMonTexts[] = {"Same Picture", "One Aquarium", "Black"};
 static const int OtherMonValues[] = {1, 2, 0};
 static const Choices PicScaleList = {IDC_PICSCALE, PicScaleTexts, PicScaleValues,

@@ -87,8 +87,7 @@ void AquaScreenSet()
 {
     DdRect mons[MonitorMax];
     int n = DdMonitors(mons, MonitorMax);
-    AquaLayOut(mons, n, NoScale ? 1 : m_nPicScale, DdScreenDpi(),
-               !NoSpan && m_nOtherMon == OmSpan);
+    AquaLayOut(mons, n, NoScale ? 1 : m_nPicScale, DdScreenDpi(), !NoSpan && m_nOtherMon == OmSpan);
 }
 
 bool AquaFallBack()

@@ -7,25 +7,25 @@
 #pragma once
 #include "scrn01/display/ddcall.h"
 
-const int ScaleMax = 4;          // picture scales 1..4
-const int ScaleMinLines = 600;   // a scale leaves the logical screen at least this high
-const int ScaleMinColumns = 320; // and this wide (the caption and title fit beside each other)
-const int ScaleDpi = 96;         // DPI of 100 % display scaling: scale 1
-const int MonitorMax = 16;       // monitors one aquarium spans
+const int ScaleMax = 4;           // picture scales 1..4
+const int ScaleMinLines = 600;    // a scale leaves the logical screen at least this high
+const int ScaleMinColumns = 320;  // and this wide (the caption and title fit beside each other)
+const int ScaleDpi = 96;          // DPI of 100 % display scaling: scale 1
+const int MonitorMax = 16;        // monitors one aquarium spans
 // OtherMonitors: the other monitors black, the same picture, one aquarium over all.
 const int OmBlack = 0, OmSame = 1, OmSpan = 2;
 
 // One monitor's part of the aquarium.
 struct MonPart {
-    DdRect mon;    // the monitor, screen px
-    DdRect part;   // the part of the frame it shows, logical px
+    DdRect mon;   // the monitor, screen px
+    DdRect part;  // the part of the frame it shows, logical px
 };
 
-extern int GK;                          // picture scale in force, 1..ScaleMax
-extern int GSW, GSH;                    // the primary monitor, screen px
-extern int GSpan;                       // 1: one aquarium over every monitor
-extern int GOX, GOY;                    // desktop position of the frame's corner, screen px
-extern int GParts;                      // monitors in MonParts, the primary first
+extern int GK;        // picture scale in force, 1..ScaleMax
+extern int GSW, GSH;  // the primary monitor, screen px
+extern int GSpan;     // 1: one aquarium over every monitor
+extern int GOX, GOY;  // desktop position of the frame's corner, screen px
+extern int GParts;    // monitors in MonParts, the primary first
 extern MonPart MonParts[MonitorMax];
 
 // The scale for a stored PictureScale value (1..4 chosen, anything else

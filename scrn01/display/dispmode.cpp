@@ -16,7 +16,7 @@ bool SetSaverMode(int w, int h)
     return desktop != DisplayBpp && DdSetMode(w, h, desktop) == DdOk;
 }
 
-static bool FrameMade;   // a frame surface was asked for and made
+static bool FrameMade;  // a frame surface was asked for and made
 
 void SetUpFrame()
 {

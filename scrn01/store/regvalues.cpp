@@ -25,8 +25,8 @@ int WATHB = 20;
 char buffer[BufSize];
 
 static const StartValues RegValuesStart(m_nSYS01, m_nFss, m_nFGSif, m_nSHf, m_nSSpe, m_nFgf,
-                                        m_nSYScnt, m_nSYSrnd, m_nOtherMon, m_nPicScale, m_nFullSCf, m_nBackCRf,
-                                        uskgn2, WATHT, WATHB, buffer);
+                                        m_nSYScnt, m_nSYSrnd, m_nOtherMon, m_nPicScale, m_nFullSCf,
+                                        m_nBackCRf, uskgn2, WATHT, WATHB, buffer);
 
 void RegValuesReset()
 {

@@ -439,13 +439,13 @@ TEST_F(Aquarium4K, TwiceTheScaleInWholeBlocksAGuestCaughtAndScaleOneAsBefore)
     // after it is a guest: soon the only fish is a guest.
     Settings("020030001\n030010001\n");
     User("SOIEKMA", 1);
-    User("ISKJEUH", 0);   // "Low"
+    User("ISKJEUH", 0);  // "Low"
     Data(0, 1, {1, 1, 1, 100, 0}, {{1, 20}}, 1, 500);
     COLORREF water = Shown16(Colour20);
     Proc p = Start(scr);
     Ender end{p};
     Band b = WaitWater(water);
-    EXPECT_EQ(b.rows, 720);   // a third of 1080 logical lines, doubled
+    EXPECT_EQ(b.rows, 720);  // a third of 1080 logical lines, doubled
     EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, UserKey, "PictureScale", 9), 0u);
     Shot s;
     POINT fish;
@@ -458,7 +458,7 @@ TEST_F(Aquarium4K, TwiceTheScaleInWholeBlocksAGuestCaughtAndScaleOneAsBefore)
         15000))
         << "no fish in the water";
     EXPECT_EQ(MixedBlocks(s, 2), 0);
-    EXPECT_GT(MixedBlocks(s, 4), 100);   // fish edges: the blocks are 2 px, not more
+    EXPECT_GT(MixedBlocks(s, 4), 100);  // fish edges: the blocks are 2 px, not more
 
     // Right clicks on the one fish, found anew each time: once it is a
     // guest, one of them catches it.

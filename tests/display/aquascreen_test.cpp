@@ -33,17 +33,34 @@ std::string Text(const DdRect& r)
 
 TEST(PictureScale, StoredOrFromTheDpiAndNeverBelow600Lines)
 {
-    const int W = 4000;   // wide enough not to matter
+    const int W = 4000;  // wide enough not to matter
     struct {
         int stored, dpi, w, h, k;
     } cases[] = {
-        {0, 96, W, 1080, 1},   {0, 120, W, 1440, 1},  {0, 144, W, 1080, 1},  {0, 144, W, 1440, 2},
-        {0, 192, W, 2160, 2},  {0, 216, W, 2160, 2},  {0, 240, W, 2160, 3},  {0, 288, W, 1800, 3},
-        {0, 480, W, 2880, 4},  {0, 192, W, 1199, 1},  {0, 0, W, 2160, 1},    {0, -96, W, 2160, 1},
-        {0, INT_MAX, W, 4320, 4}, {7, 192, W, 2160, 2}, {-1, 96, W, 2160, 1}, {1, 192, W, 2160, 1},
-        {3, 96, W, 1440, 2},   {4, 96, W, 2160, 3},   {2, 96, W, 600, 1},    {4, 96, W, 480, 1},
+        {0, 96, W, 1080, 1},
+        {0, 120, W, 1440, 1},
+        {0, 144, W, 1080, 1},
+        {0, 144, W, 1440, 2},
+        {0, 192, W, 2160, 2},
+        {0, 216, W, 2160, 2},
+        {0, 240, W, 2160, 3},
+        {0, 288, W, 1800, 3},
+        {0, 480, W, 2880, 4},
+        {0, 192, W, 1199, 1},
+        {0, 0, W, 2160, 1},
+        {0, -96, W, 2160, 1},
+        {0, INT_MAX, W, 4320, 4},
+        {7, 192, W, 2160, 2},
+        {-1, 96, W, 2160, 1},
+        {1, 192, W, 2160, 1},
+        {3, 96, W, 1440, 2},
+        {4, 96, W, 2160, 3},
+        {2, 96, W, 600, 1},
+        {4, 96, W, 480, 1},
         // Portrait: 1080 x 1920 at 200 % is 540 wide; 600 wide would be 300.
-        {0, 192, 1080, 1920, 2}, {0, 192, 600, 2160, 1}, {4, 96, 1000, 4000, 3},
+        {0, 192, 1080, 1920, 2},
+        {0, 192, 600, 2160, 1},
+        {4, 96, 1000, 4000, 3},
     };
     for (auto& c : cases)
         EXPECT_EQ(PictureScaleFor(c.stored, c.dpi, c.w, c.h), c.k)
@@ -76,7 +93,7 @@ TEST(PictureScale, FramesDrawnAtTheScaleThenPresented)
     EXPECT_EQ(DdBadCalls, 0);
 
     // Odd sizes: the rest of the division stays out of the picture.
-    m_nPicScale = 9;   // counts as following the display
+    m_nPicScale = 9;  // counts as following the display
     NativeScreenW = 2561;
     NativeScreenH = 1441;
     NativeScreenDpi = 144;
@@ -116,26 +133,82 @@ TEST(OneAquarium, TheRectangleOfEveryMonitorAndEachOnesPart)
 {
     struct Case {
         const char* what;
-        std::vector<DdRect> mons;   // the primary first
+        std::vector<DdRect> mons;  // the primary first
         int dpi, otherMon;
         int k, ox, oy, w, h;
         std::vector<std::string> parts;
     } cases[] = {
-        {"right, lower", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSpan, 1, 0, 0, 2304, 768,
+        {"right, lower",
+         {{0, 0, 1024, 768}, {1024, 0, 2304, 720}},
+         96,
+         OmSpan,
+         1,
+         0,
+         0,
+         2304,
+         768,
          {"0,0,1024,768", "1024,0,2304,720"}},
-        {"left of the primary", {{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}}, 96, OmSpan, 1, -1920, 0,
-         3840, 1080, {"1920,0,3840,1080", "0,0,1920,1080"}},
-        {"portrait above", {{0, 0, 1920, 1080}, {200, -1920, 1280, 0}}, 96, OmSpan, 1, 0, -1920,
-         1920, 3000, {"0,1920,1920,3000", "200,0,1280,1920"}},
-        {"4K at 200 % and 1080p", {{0, 0, 3840, 2160}, {3840, 0, 5760, 1080}}, 192, OmSpan, 2, 0, 0,
-         2880, 1080, {"0,0,1920,1080", "1920,0,2880,540"}},
-        {"odd places at 150 %", {{0, 0, 2560, 1440}, {-1366, 100, 0, 868}}, 144, OmSpan, 2, -1366, 0,
-         1963, 720, {"683,0,1963,720", "0,50,683,434"}},
-        {"the same picture", {{0, 0, 1024, 768}, {1024, 0, 2304, 720}}, 96, OmSame, 1, 0, 0, 1024,
-         768, {"0,0,1024,768"}},
+        {"left of the primary",
+         {{0, 0, 1920, 1080}, {-1920, 0, 0, 1080}},
+         96,
+         OmSpan,
+         1,
+         -1920,
+         0,
+         3840,
+         1080,
+         {"1920,0,3840,1080", "0,0,1920,1080"}},
+        {"portrait above",
+         {{0, 0, 1920, 1080}, {200, -1920, 1280, 0}},
+         96,
+         OmSpan,
+         1,
+         0,
+         -1920,
+         1920,
+         3000,
+         {"0,1920,1920,3000", "200,0,1280,1920"}},
+        {"4K at 200 % and 1080p",
+         {{0, 0, 3840, 2160}, {3840, 0, 5760, 1080}},
+         192,
+         OmSpan,
+         2,
+         0,
+         0,
+         2880,
+         1080,
+         {"0,0,1920,1080", "1920,0,2880,540"}},
+        {"odd places at 150 %",
+         {{0, 0, 2560, 1440}, {-1366, 100, 0, 868}},
+         144,
+         OmSpan,
+         2,
+         -1366,
+         0,
+         1963,
+         720,
+         {"683,0,1963,720", "0,50,683,434"}},
+        {"the same picture",
+         {{0, 0, 1024, 768}, {1024, 0, 2304, 720}},
+         96,
+         OmSame,
+         1,
+         0,
+         0,
+         1024,
+         768,
+         {"0,0,1024,768"}},
         {"one monitor", {{0, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0, 1024, 768, {"0,0,1024,768"}},
-        {"a monitor of no size", {{0, 0, 1024, 768}, {1024, 0, 1024, 768}}, 96, OmSpan, 1, 0, 0,
-         1024, 768, {"0,0,1024,768"}},
+        {"a monitor of no size",
+         {{0, 0, 1024, 768}, {1024, 0, 1024, 768}},
+         96,
+         OmSpan,
+         1,
+         0,
+         0,
+         1024,
+         768,
+         {"0,0,1024,768"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -201,7 +274,9 @@ TEST(OneAquarium, FramesFallBacksAndAMonitorGone)
         FollowMonitors();
         updateFrame();
         EXPECT_EQ(GSpan, 0);
-        EXPECT_EQ(DdCallText(DdLog[0]), "Blt 0 (1,20,10,30) -> " + std::string(scaleFails ? "(0,0,3840,2160)" : "(0,0,1920,1080)"));
+        EXPECT_EQ(DdCallText(DdLog[0]),
+                  "Blt 0 (1,20,10,30) -> " +
+                      std::string(scaleFails ? "(0,0,3840,2160)" : "(0,0,1920,1080)"));
         EXPECT_EQ(DdBadCalls, 0);
     }
 }

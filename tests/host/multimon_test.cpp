@@ -269,7 +269,7 @@ TEST(TwoMonitors, OneAquariumAcrossBoth)
     ASSERT_EQ(g_monitors.size(), 2u);
     ASSERT_EQ(other.left, 1024);
     Install in = MakeInstall("span", 1, 0);
-    RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 1);   // "Midum": 384 rows of 768
+    RegPutDword(HKEY_CURRENT_USER, UserKey, "ISKJEUH", 1);  // "Midum": 384 rows of 768
     RegPutDword(HKEY_CURRENT_USER, UserKey, "KISJUAK", 1);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "SOIEKMA", 0);
     RegPutDword(HKEY_CURRENT_USER, UserKey, "OtherMonitors", 2);
@@ -280,7 +280,7 @@ TEST(TwoMonitors, OneAquariumAcrossBoth)
     Proc p = StartOnTwoMonitors(500, 400, &blank);
     struct EndOnExit {
         Proc& p;
-        ~EndOnExit() { EndProc(p); }   // after a failed check too
+        ~EndOnExit() { EndProc(p); }  // after a failed check too
     } end{p};
     ASSERT_NE(blank, nullptr);
     // Water of colour 20, as the main monitor's mode shows it.
